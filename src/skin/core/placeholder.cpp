@@ -1,0 +1,1 @@
+// Replaced by the skin engine sources as they land.
