@@ -1,1 +1,0 @@
-// Replaced by the skin engine sources as they land.

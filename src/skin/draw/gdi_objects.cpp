@@ -1,0 +1,90 @@
+#include "skin/draw/gdi_objects.h"
+
+#include <unordered_set>
+
+namespace skin::gdi {
+namespace {
+
+// The handles created here and still alive; all access is on the GUI thread.
+std::unordered_set<HANDLE>& Live()
+{
+    static std::unordered_set<HANDLE> live;
+    return live;
+}
+
+template <class H>
+H Track(H handle)
+{
+    if (handle) Live().insert(handle);
+    return handle;
+}
+
+void Untrack(HANDLE handle)
+{
+    Live().erase(handle);
+}
+
+}  // namespace
+
+HDC CreateDisplayInfoDC()
+{
+    return Track(::CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
+}
+
+HDC CreateCompatibleDC(HDC dc)
+{
+    return Track(::CreateCompatibleDC(dc));
+}
+
+HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height)
+{
+    return Track(::CreateCompatibleBitmap(dc, width, height));
+}
+
+HBITMAP CreateMonochromeBitmap(int width, int height)
+{
+    return Track(::CreateBitmap(width, height, 1, 1, nullptr));
+}
+
+HBRUSH CreateSolidBrush(Rgb color)
+{
+    return Track(::CreateSolidBrush(ToColorRef(color)));
+}
+
+HPALETTE CreateHalftonePalette(HDC dc)
+{
+    return Track(::CreateHalftonePalette(dc));
+}
+
+HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseW, int ellipseH)
+{
+    return Track(::CreateRoundRectRgn(left, top, right, bottom, ellipseW, ellipseH));
+}
+
+BOOL DeleteDC(HDC dc)
+{
+    const BOOL ok = ::DeleteDC(dc);
+    if (ok) Untrack(dc);
+    return ok;
+}
+
+BOOL DeleteObject(HGDIOBJ object)
+{
+    const BOOL ok = ::DeleteObject(object);
+    if (ok) Untrack(object);
+    return ok;
+}
+
+int SetWindowRegion(HWND window, HRGN region, BOOL redraw)
+{
+    const int ok = ::SetWindowRgn(window, region, redraw);
+    if (ok && region) Untrack(region);
+    return ok;
+}
+
+long LiveObjectCount()
+{
+    return static_cast<long>(Live().size());
+}
+
+}  // namespace skin::gdi

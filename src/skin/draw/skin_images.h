@@ -1,0 +1,20 @@
+#pragma once
+// The five bitmaps every skinned control is drawn from, built in memory pixel by pixel.
+#include <windows.h>
+
+namespace skin {
+
+struct SkinImageSet {
+    HDC ButtonFaceImage = nullptr;    // 7 x 84: four 7 x 21 cells, normal / hot / pressed / disabled
+    HDC DropButtonImage = nullptr;    // 15 x 18: hot face, pressed face, two arrow glyphs
+    HDC CheckGlyphImage = nullptr;    // 18 x 24: check mark, square, dot; enabled | disabled
+    HDC OptionCircleImage = nullptr;  // 13 x 52: four 13 x 13 circles
+    HDC HeaderItemImage = nullptr;    // 9 x 20: three 3 x 20 cells, normal / hot / pressed
+};
+
+// Creates the five surfaces (in the order above) and writes every pixel.
+void BuildSkinImageSet(SkinImageSet& images);
+// Deletes the five surfaces and clears the handles.
+void ReleaseSkinImageSet(SkinImageSet& images);
+
+}  // namespace skin
