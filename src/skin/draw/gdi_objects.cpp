@@ -12,10 +12,15 @@ std::unordered_set<HANDLE>& Live()
     return live;
 }
 
+long created = 0;
+
 template <class H>
 H Track(H handle)
 {
-    if (handle) Live().insert(handle);
+    if (handle) {
+        Live().insert(handle);
+        ++created;
+    }
     return handle;
 }
 
@@ -85,6 +90,16 @@ int SetWindowRegion(HWND window, HRGN region, BOOL redraw)
 long LiveObjectCount()
 {
     return static_cast<long>(Live().size());
+}
+
+long CreatedObjectCount()
+{
+    return created;
+}
+
+std::vector<HGDIOBJ> LiveObjects()
+{
+    return {Live().begin(), Live().end()};
 }
 
 }  // namespace skin::gdi

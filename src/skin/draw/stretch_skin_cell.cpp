@@ -1,0 +1,65 @@
+#include "skin/draw/owners.h"
+#include "skin/draw/primitives.h"
+
+namespace skin {
+namespace {
+
+// One of the nine pieces: where it goes on the scratch surface and where it comes from.
+struct Piece {
+    bool drawn;
+    bool stretched;  // corners are copied 1:1, edges and centre stretched
+    int x, y, w, h;
+    int srcX, srcY, srcW, srcH;
+};
+
+// Composes the cell from up to nine pieces in a fixed order, so that when the destination is
+// smaller than two opposite margins the later pieces overwrite the earlier ones. The sizes are
+// not guarded: zero or negative sizes go to the platform as they are (mirrored copies where
+// the signs differ), and no stretch mode is set, so the context's default applies.
+void ComposeNineGrid(HDC scratch, int dw, int dh, HDC src, int sx, int sy, int sw, int sh,
+                     int l, int t, int r, int b)
+{
+    const Piece pieces[] = {
+        {l > 0 && t > 0, false, 0, 0, l, t, sx, sy, l, t},
+        {r > 0 && t > 0, false, dw - r, 0, r, t, sx + sw - r, sy, r, t},
+        {l > 0 && b > 0, false, 0, dh - b, l, b, sx, sy + sh - b, l, b},
+        {r > 0 && b > 0, false, dw - r, dh - b, r, b, sx + sw - r, sy + sh - b, r, b},
+        {l > 0, true, 0, t, l, dh - t - b, sx, sy + t, l, sh - t - b},
+        {r > 0, true, dw - r, t, r, dh - t - b, sx + sw - r, sy + t, r, sh - t - b},
+        {t > 0, true, l, 0, dw - l - r, t, sx + l, sy, sw - l - r, t},
+        {b > 0, true, l, dh - b, dw - l - r, b, sx + l, sy + sh - b, sw - l - r, b},
+        {true, true, l, t, dw - l - r, dh - t - b, sx + l, sy + t, sw - l - r, sh - t - b},
+    };
+    for (const Piece& p : pieces) {
+        if (!p.drawn) continue;
+        if (p.stretched)
+            StretchBlt(scratch, p.x, p.y, p.w, p.h, src, p.srcX, p.srcY, p.srcW, p.srcH, SRCCOPY);
+        else
+            BitBlt(scratch, p.x, p.y, p.w, p.h, src, p.srcX, p.srcY, SRCCOPY);
+    }
+}
+
+}  // namespace
+
+int StretchSkinCell(HDC dst, int dx, int dy, int dw, int dh,
+                    HDC src, int sx, int sy, int sw, int sh,
+                    int left, int top, int right, int bottom,
+                    std::optional<Rgb> transparent)
+{
+    if (dw == 0 || dh == 0 || sw == 0 || sh == 0) return 0;
+
+    // Composed off-screen and copied once, so the destination never shows half a cell.
+    OwnedSurface scratch(CreateSkinSurface(dw, dh));
+    if (left <= 0 && top <= 0 && right <= 0 && bottom <= 0) {
+        StretchBlt(scratch.get(), 0, 0, dw, dh, src, sx + left, sy + top, sw - right,
+                   sh - bottom, SRCCOPY);
+    } else {
+        ComposeNineGrid(scratch.get(), dw, dh, src, sx, sy, sw, sh, left, top, right, bottom);
+    }
+
+    if (!transparent) return BitBlt(dst, dx, dy, dw, dh, scratch.get(), 0, 0, SRCCOPY);
+    BlitTransparent(dst, dx, dy, dw, dh, scratch.get(), 0, 0, *transparent);
+    return 1;
+}
+
+}  // namespace skin
