@@ -1,0 +1,43 @@
+#include "skin/draw/skin_images.h"
+
+#include "skin/draw/primitives.h"
+#include "skin/draw/skin_image_tables.h"
+
+namespace skin {
+namespace {
+
+// One transfer per image. A 32-bit DIB pixel is laid out 0x00RRGGBB in memory, the same way
+// the tables write their colours, so the rows go to the platform as they stand.
+void WritePixels(HDC surface, const SkinImageTable& table)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = table.width;
+    info.bmiHeader.biHeight = -table.height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetDIBitsToDevice(surface, 0, 0, table.width, table.height, 0, 0, 0, table.height,
+                      table.pixels, &info, DIB_RGB_COLORS);
+}
+
+}  // namespace
+
+void BuildSkinImageSet(SkinImageSet& images)
+{
+    // Building over a set that still holds surfaces would leak them.
+    ReleaseSkinImageSet(images);
+    for (const SkinImageTable& table : SkinImageTables)
+        images.*table.surface = CreateSkinSurface(table.width, table.height);
+    for (const SkinImageTable& table : SkinImageTables) WritePixels(images.*table.surface, table);
+}
+
+void ReleaseSkinImageSet(SkinImageSet& images)
+{
+    for (const SkinImageTable& table : SkinImageTables) {
+        DeleteSkinSurface(images.*table.surface);
+        images.*table.surface = nullptr;
+    }
+}
+
+}  // namespace skin
