@@ -79,7 +79,8 @@ case "${1:-}" in
     start_xvfb
     use_display
     make_prefix
-    wineserver -p </dev/null >/dev/null 2>&1
+    # Exits 2 when the prefix's server is already running, which is just as good.
+    wineserver -p </dev/null >/dev/null 2>&1 || true
     # Services started now do not inherit the caller's pipes (CTest would wait on them).
     wine cmd /c exit </dev/null >/dev/null 2>&1
     ;;
