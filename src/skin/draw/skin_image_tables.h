@@ -20,4 +20,7 @@ struct SkinImageTable {
 
 extern const std::array<SkinImageTable, 5> SkinImageTables;
 
+// Writes the table's pixels to (0, 0) of the surface in one transfer.
+void WriteSkinImage(HDC surface, const SkinImageTable& table);
+
 }  // namespace skin

@@ -4,11 +4,10 @@
 #include "skin/draw/skin_image_tables.h"
 
 namespace skin {
-namespace {
 
 // One transfer per image. A 32-bit DIB pixel is laid out 0x00RRGGBB in memory, the same way
 // the tables write their colours, so the rows go to the platform as they stand.
-void WritePixels(HDC surface, const SkinImageTable& table)
+void WriteSkinImage(HDC surface, const SkinImageTable& table)
 {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -21,15 +20,13 @@ void WritePixels(HDC surface, const SkinImageTable& table)
                       table.pixels, &info, DIB_RGB_COLORS);
 }
 
-}  // namespace
-
 void BuildSkinImageSet(SkinImageSet& images)
 {
     // Building over a set that still holds surfaces would leak them.
     ReleaseSkinImageSet(images);
     for (const SkinImageTable& table : SkinImageTables)
         images.*table.surface = CreateSkinSurface(table.width, table.height);
-    for (const SkinImageTable& table : SkinImageTables) WritePixels(images.*table.surface, table);
+    for (const SkinImageTable& table : SkinImageTables) WriteSkinImage(images.*table.surface, table);
 }
 
 void ReleaseSkinImageSet(SkinImageSet& images)
