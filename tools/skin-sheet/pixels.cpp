@@ -2,8 +2,6 @@
 
 #include <cstdint>
 
-namespace {
-
 BITMAPINFO TopDown32(int width, int height)
 {
     BITMAPINFO info{};
@@ -16,13 +14,10 @@ BITMAPINFO TopDown32(int width, int height)
     return info;
 }
 
-}  // namespace
-
 Picture ReadPicture(HDC dc, int width, int height)
 {
     Picture picture{width, height, {}};
     picture.pixels.resize(static_cast<size_t>(width) * height);
-    // A 32-bit DIB section holds 0x00RRGGBB per pixel, as Rgb does.
     const BITMAPINFO info = TopDown32(width, height);
     void* bits = nullptr;
     HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);

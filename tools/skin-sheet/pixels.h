@@ -15,6 +15,9 @@ struct Picture {
     skin::Rgb at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
 
+// A 32-bit top-down DIB of the size: each pixel 0x00RRGGBB, as Rgb holds it.
+BITMAPINFO TopDown32(int width, int height);
+
 // Copies width x height pixels from (0, 0) of the device context in one transfer.
 Picture ReadPicture(HDC dc, int width, int height);
 

@@ -17,13 +17,7 @@ class Canvas {
 public:
     Canvas(int width, int height) : width_(width), height_(height)
     {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info = TopDown32(width, height);
         dc_ = CreateCompatibleDC(nullptr);
         void* bits = nullptr;
         dib_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
