@@ -104,4 +104,23 @@ std::uint32_t DcPixel(HDC dc, int x, int y)
     return ToRgb(GetPixel(dc, x, y));
 }
 
+namespace {
+
+BOOL CALLBACK CollectPropName(HWND, LPSTR name, HANDLE, ULONG_PTR data)
+{
+    // Atom-named properties arrive as small integers in place of a string.
+    if (reinterpret_cast<ULONG_PTR>(name) > 0xFFFF)
+        reinterpret_cast<std::vector<std::string>*>(data)->push_back(name);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<std::string> PropNames(HWND hwnd)
+{
+    std::vector<std::string> names;
+    EnumPropsExA(hwnd, CollectPropName, reinterpret_cast<LPARAM>(&names));
+    return names;
+}
+
 }  // namespace test

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace test {
 
@@ -46,5 +48,8 @@ bool PumpUntil(const std::function<bool()>& pred, DWORD timeoutMs);
 std::uint32_t WindowPixel(HWND hwnd, int x, int y);
 // Pixel of a device context as 0xRRGGBB.
 std::uint32_t DcPixel(HDC dc, int x, int y);
+
+// Names of the window's string-named properties (atom-named ones are skipped).
+std::vector<std::string> PropNames(HWND hwnd);
 
 }  // namespace test

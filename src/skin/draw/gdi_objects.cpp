@@ -13,6 +13,7 @@ std::unordered_set<HANDLE>& Live()
 }
 
 long created = 0;
+CreationObserver g_observer = nullptr;
 
 template <class H>
 H Track(H handle)
@@ -20,6 +21,7 @@ H Track(H handle)
     if (handle) {
         Live().insert(handle);
         ++created;
+        if (g_observer) g_observer(handle);
     }
     return handle;
 }
@@ -85,6 +87,11 @@ int SetWindowRegion(HWND window, HRGN region, BOOL redraw)
     const int ok = ::SetWindowRgn(window, region, redraw);
     if (ok && region) Untrack(region);
     return ok;
+}
+
+void SetCreationObserver(CreationObserver observer)
+{
+    g_observer = observer;
 }
 
 long LiveObjectCount()

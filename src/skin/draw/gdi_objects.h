@@ -35,4 +35,8 @@ long CreatedObjectCount();
 // The handles behind LiveObjectCount, for telling what was left behind (GetObjectType).
 std::vector<HGDIOBJ> LiveObjects();
 
+// Called with every object created here, so a test can check each one is gone afterwards.
+using CreationObserver = void (*)(HGDIOBJ object);
+void SetCreationObserver(CreationObserver observer);
+
 }  // namespace skin::gdi

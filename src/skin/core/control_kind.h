@@ -1,0 +1,35 @@
+#pragma once
+// What the skin does with a window depends only on its class name.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace skin {
+
+enum class ControlKind {
+    Container,
+    CommandButton,
+    ComboBox,
+    DriveListBox,
+    CheckBox,
+    OptionButton,
+    ProgressBar,
+    Header,
+    DataList,
+    DropDownList,
+    Grid,
+    Other,
+};
+
+// The class name as registered (not lower-cased); empty when it cannot be read. Names of 255
+// characters or more are cut to 254.
+std::string GetWindowClassName(HWND window);
+
+// Kind of an already lower-cased class name.
+ControlKind ControlKindOf(std::string_view lowerClassName);
+
+// Kind of a window, from its class name lower-cased.
+ControlKind GetControlKind(HWND window);
+
+}  // namespace skin

@@ -1,0 +1,69 @@
+#include "skin/core/skin_window_proc.h"
+
+#include "skin/core/skinner.h"
+#include "skin/core/window_props.h"
+#include "skin/interact/interaction_handlers.h"
+#include "skin/paint/paint_handlers.h"
+
+namespace skin {
+namespace {
+
+// The previous procedure handles the message first; the window it names (a dialog or menu
+// entering its idle state, a drop-down list about to be drawn) is then skinned if it is not yet.
+LRESULT PassThenAttach(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
+    if (lParam) AttachSkin(reinterpret_cast<HWND>(lParam));
+    return result;
+}
+
+LRESULT DestroyWindowSkin(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
+                          LPARAM lParam)
+{
+    // The skin is gone before the window's own procedure sees WM_DESTROY.
+    DetachSkin(window);
+    return CallPrevious(previous, window, message, wParam, lParam);
+}
+
+LRESULT ReleaseThenRefresh(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
+                           LPARAM lParam)
+{
+    const LRESULT result = OnLButtonUp(previous, window, message, wParam, lParam);
+    HWND parent = GetParent(window);
+    EnumChildWindows(parent ? parent : window, RefreshCheckOptionMarks, 0);
+    return result;
+}
+
+}  // namespace
+
+LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!window) return 0;
+    const auto previous = reinterpret_cast<WNDPROC>(GetSkinProp(window, prop::ProcAddr));
+    if (!previous) return DefWindowProcW(window, message, wParam, lParam);
+
+    switch (message) {
+    case WM_DESTROY: return DestroyWindowSkin(previous, window, message, wParam, lParam);
+    case WM_SIZE: return OnSize(previous, window, message, wParam, lParam);
+    case WM_ACTIVATE: return OnActivate(previous, window, message, wParam, lParam);
+    case WM_SETFOCUS: return OnSetFocus(previous, window, message, wParam, lParam);
+    case WM_KILLFOCUS: return OnKillFocus(previous, window, message, wParam, lParam);
+    case WM_ENABLE: return OnEnable(previous, window, message, wParam, lParam);
+    case WM_PAINT: return OnPaint(previous, window, message, wParam, lParam);
+    case WM_WINDOWPOSCHANGING: return OnWindowPosChanging(previous, window, message, wParam, lParam);
+    case WM_NCPAINT: return OnNcPaint(previous, window, message, wParam, lParam);
+    case WM_KEYDOWN: return OnKeyDown(previous, window, message, wParam, lParam);
+    case WM_KEYUP: return OnKeyUp(previous, window, message, wParam, lParam);
+    case WM_TIMER: return OnTimer(previous, window, message, wParam, lParam);
+    case WM_ENTERIDLE:
+    case WM_CTLCOLORLISTBOX: return PassThenAttach(previous, window, message, wParam, lParam);
+    case WM_MOUSEMOVE: return OnMouseMove(previous, window, message, wParam, lParam);
+    case WM_LBUTTONDOWN: return OnLButtonDown(previous, window, message, wParam, lParam);
+    case WM_LBUTTONUP: return ReleaseThenRefresh(previous, window, message, wParam, lParam);
+    case WM_LBUTTONDBLCLK: return OnLButtonDblClk(previous, window, message, wParam, lParam);
+    case WM_MOUSELEAVE: return OnMouseLeave(previous, window, message, wParam, lParam);
+    default: return CallPrevious(previous, window, message, wParam, lParam);
+    }
+}
+
+}  // namespace skin

@@ -1,0 +1,212 @@
+#include "skin/core/skinner.h"
+
+#include "skin/core/control_kind.h"
+#include "skin/core/skin_window_proc.h"
+#include "skin/core/window_props.h"
+#include "skin/draw/button_faces.h"
+#include "skin/draw/gdi_objects.h"
+#include "skin/draw/primitives.h"
+#include "skin/interact/fade_timer.h"
+
+namespace skin {
+namespace {
+
+// Engine state: one instance per process, used on the GUI thread only.
+bool g_initialized = false;
+bool g_trackMouseEventAvailable = false;
+long g_skinnedWindowCount = 0;
+SkinImageSet g_images;
+
+// Has the frame repainted in the skin (or without it) at once.
+void RepaintWholeWindow(HWND window)
+{
+    DWORD noRegion = 0;
+    SendMessageW(window, WM_NCPAINT, 1, reinterpret_cast<LPARAM>(&noRegion));
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT);
+}
+
+void SetUpCommandButton(HWND window)
+{
+    HDC windowDc = GetWindowDC(window);
+    WindowBounds bounds;
+    GetWindowBounds(window, bounds);
+    for (int i = 0; i < 4; ++i) {
+        HDC face = gdi::CreateCompatibleDC(windowDc);
+        HBITMAP bitmap = gdi::CreateCompatibleBitmap(windowDc, bounds.width, bounds.height);
+        gdi::DeleteObject(SelectObject(face, bitmap));
+        SetSkinProp(window, prop::FaceDc[i], reinterpret_cast<INT_PTR>(face));
+        SetSkinProp(window, prop::FaceBitmap[i], reinterpret_cast<INT_PTR>(bitmap));
+    }
+    RenderButtonFaces(window);
+    ReleaseDC(window, windowDc);
+
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    // Push buttons (types 0, 1, 8, 9) stop drawing their own face; check boxes, radio buttons and
+    // group boxes of the same class keep theirs.
+    if ((style & 6) == 0) SendMessageW(window, BM_SETSTYLE, BS_OWNERDRAW, -1);
+
+    SetSkinProp(window, prop::OldStyle, style);
+    SetSkinProp(window, prop::MouseFlag, 0);
+    SetSkinProp(window, prop::TimerId, 0);
+    SetSkinProp(window, prop::OldState, IsWindowEnabled(window) ? 0 : 3);
+    SetSkinProp(window, prop::AlphaLevel, 0);
+
+    gdi::SetWindowRegion(
+        window, gdi::CreateRoundRectRgn(0, 0, bounds.width + 1, bounds.height + 1, 3, 3), TRUE);
+}
+
+void TearDownCommandButton(HWND window)
+{
+    for (int i = 0; i < 4; ++i) {
+        const auto face = reinterpret_cast<HDC>(GetSkinProp(window, prop::FaceDc[i]));
+        const auto bitmap = reinterpret_cast<HBITMAP>(GetSkinProp(window, prop::FaceBitmap[i]));
+        gdi::DeleteDC(face);
+        gdi::DeleteObject(bitmap);
+        RemoveSkinProp(window, prop::FaceDc[i]);
+        RemoveSkinProp(window, prop::FaceBitmap[i]);
+    }
+    StopFadeTimer(window);
+    SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(GetSkinProp(window, prop::OldStyle)));
+    RemoveSkinProp(window, prop::OldStyle);
+    RemoveSkinProp(window, prop::MouseFlag);
+    RemoveSkinProp(window, prop::TimerId);
+    RemoveSkinProp(window, prop::OldState);
+    RemoveSkinProp(window, prop::AlphaLevel);
+    gdi::SetWindowRegion(window, nullptr, TRUE);
+}
+
+}  // namespace
+
+bool ExportExists(const char* functionName, const char* libraryName)
+{
+    HMODULE module = GetModuleHandleA(libraryName);
+    const bool loadedHere = module == nullptr;
+    if (loadedHere) module = LoadLibraryA(libraryName);
+    if (!module) return false;
+    const bool found = GetProcAddress(module, functionName) != nullptr;
+    if (loadedHere) FreeLibrary(module);
+    return found;
+}
+
+LONG SkinWindow(HWND window)
+{
+    if (!g_initialized) {
+        g_initialized = true;
+        g_trackMouseEventAvailable = ExportExists("TrackMouseEvent", "User32");
+        BuildSkinImageSet(g_images);
+    }
+    return AttachSkin(window);
+}
+
+LONG AttachSkin(HWND window)
+{
+    if (!window) return 0;
+    if (GetSkinProp(window, prop::ProcAddr)) return 0;
+    if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return 0;
+
+    switch (GetControlKind(window)) {
+    case ControlKind::Container:
+        // Reaches every descendant, so the whole tree is skinned before the container itself.
+        EnumChildWindows(window, AttachChildProc, 0);
+        break;
+    case ControlKind::CommandButton:
+        SetUpCommandButton(window);
+        break;
+    case ControlKind::ComboBox:
+    case ControlKind::DriveListBox:
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+        SetSkinProp(window, prop::MouseFlag, 0);
+        SetSkinProp(window, prop::OldState, 0);
+        break;
+    case ControlKind::Header:
+        SetSkinProp(window, prop::MouseFlag, 0);
+        SetSkinProp(window, prop::HdIndex, -1);
+        SetSkinProp(window, prop::HmIndex, -1);
+        break;
+    default:
+        break;
+    }
+
+    ++g_skinnedWindowCount;
+    const LONG_PTR previous = SetWindowLongPtrW(window, GWLP_WNDPROC,
+                                                reinterpret_cast<LONG_PTR>(&SkinWindowProc));
+    SetSkinProp(window, prop::ProcAddr, previous);
+    RepaintWholeWindow(window);
+    return 1;
+}
+
+LONG DetachSkin(HWND window)
+{
+    if (!window) return 0;
+    const INT_PTR previous = GetSkinProp(window, prop::ProcAddr);
+    if (!previous) return 0;
+
+    switch (GetControlKind(window)) {
+    case ControlKind::Container:
+        EnumChildWindows(window, DetachChildProc, 0);
+        break;
+    case ControlKind::CommandButton:
+        TearDownCommandButton(window);
+        break;
+    case ControlKind::ComboBox:
+    case ControlKind::DriveListBox:
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+        RemoveSkinProp(window, prop::MouseFlag);
+        RemoveSkinProp(window, prop::OldState);
+        break;
+    case ControlKind::Header:
+        RemoveSkinProp(window, prop::MouseFlag);
+        RemoveSkinProp(window, prop::HdIndex);
+        RemoveSkinProp(window, prop::HmIndex);
+        break;
+    default:
+        break;
+    }
+
+    RemoveSkinProp(window, prop::ProcAddr);
+    SetWindowLongPtrW(window, GWLP_WNDPROC, previous);
+    RepaintWholeWindow(window);
+
+    if (--g_skinnedWindowCount <= 0) {
+        g_skinnedWindowCount = 0;
+        ReleaseSkinImageSet(g_images);
+        g_initialized = false;
+    }
+    return 1;
+}
+
+BOOL CALLBACK AttachChildProc(HWND window, LPARAM)
+{
+    AttachSkin(window);
+    return TRUE;
+}
+
+BOOL CALLBACK DetachChildProc(HWND window, LPARAM)
+{
+    DetachSkin(window);
+    return TRUE;
+}
+
+bool SkinInitialized()
+{
+    return g_initialized;
+}
+
+bool TrackMouseEventAvailable()
+{
+    return g_trackMouseEventAvailable;
+}
+
+long SkinnedWindowCount()
+{
+    return g_skinnedWindowCount;
+}
+
+const SkinImageSet& SkinImages()
+{
+    return g_images;
+}
+
+}  // namespace skin

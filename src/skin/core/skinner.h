@@ -1,0 +1,33 @@
+#pragma once
+// The skin engine's front door and bookkeeping: attach the skin to a window (and everything
+// inside a container), detach it again, and the engine state shared by all skinned windows.
+#include <windows.h>
+
+#include "skin/draw/skin_images.h"
+
+namespace skin {
+
+// Prepares the engine on first use (probe for TrackMouseEvent, build the images), then attaches
+// the skin to the window. 1 if this call attached it, else 0.
+LONG SkinWindow(HWND window);
+
+// 1 if attached now; 0 for a null handle, a window that carries the skin already, or a window
+// owned by another thread (its procedure cannot be replaced from here, and its properties are
+// not ours to write).
+LONG AttachSkin(HWND window);
+// 1 if detached now; 0 for a null handle or a window without the skin.
+LONG DetachSkin(HWND window);
+
+BOOL CALLBACK AttachChildProc(HWND window, LPARAM);
+BOOL CALLBACK DetachChildProc(HWND window, LPARAM);
+
+// Whether the library exports the function; loads (and frees again) a library not yet loaded.
+bool ExportExists(const char* functionName, const char* libraryName);
+
+// Engine state, read by the handlers and the tests.
+bool SkinInitialized();
+bool TrackMouseEventAvailable();
+long SkinnedWindowCount();
+const SkinImageSet& SkinImages();
+
+}  // namespace skin

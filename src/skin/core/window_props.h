@@ -1,0 +1,39 @@
+#pragma once
+// The skin keeps every piece of per-window state in window properties of the window itself, under
+// these exact ANSI names (other code in the process may read them). Values are pointer-sized; an
+// absent property reads as 0.
+#include <windows.h>
+
+namespace skin {
+
+namespace prop {
+inline constexpr const char* ProcAddr = "PROCADDR";
+inline constexpr const char* OldState = "OLDSTATE";
+inline constexpr const char* OldStyle = "OLDSTYLE";
+inline constexpr const char* MouseFlag = "MOUSEFLAG";
+inline constexpr const char* TimerId = "TIMERID";
+inline constexpr const char* AlphaLevel = "ALPHALEVEL";
+inline constexpr const char* HdIndex = "HDINDEX";
+inline constexpr const char* HmIndex = "HMINDEX";
+
+// The surface of face state i is named "<i>HDC", its bitmap "<i>BMP" (i = 0..3).
+inline constexpr const char* FaceDc[4] = {"0HDC", "1HDC", "2HDC", "3HDC"};
+inline constexpr const char* FaceBitmap[4] = {"0BMP", "1BMP", "2BMP", "3BMP"};
+}  // namespace prop
+
+inline INT_PTR GetSkinProp(HWND window, const char* name)
+{
+    return reinterpret_cast<INT_PTR>(GetPropA(window, name));
+}
+
+inline void SetSkinProp(HWND window, const char* name, INT_PTR value)
+{
+    SetPropA(window, name, reinterpret_cast<HANDLE>(value));
+}
+
+inline void RemoveSkinProp(HWND window, const char* name)
+{
+    RemovePropA(window, name);
+}
+
+}  // namespace skin

@@ -1,0 +1,64 @@
+#include "skin/draw/button_faces.h"
+
+#include "skin/core/skinner.h"
+#include "skin/core/window_props.h"
+#include "skin/draw/primitives.h"
+
+namespace skin {
+namespace {
+
+constexpr int kFaceCellWidth = 7;
+constexpr int kFaceCellHeight = 21;
+constexpr int kFaceMargin = 3;
+constexpr int kCaptionInset = 2;
+
+}  // namespace
+
+void RenderButtonFaces(HWND window)
+{
+    WindowBounds bounds;
+    GetWindowBounds(window, bounds);
+    const int w = bounds.width;
+    const int h = bounds.height;
+    const std::wstring caption = GetWindowCaption(window);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+    const bool focused = GetFocus() == window;
+    HDC image = SkinImages().ButtonFaceImage;
+
+    for (int state = 0; state < 4; ++state) {
+        const auto face = reinterpret_cast<HDC>(GetSkinProp(window, prop::FaceDc[state]));
+        // The surface keeps the button's font; it never deletes it.
+        SelectObject(face, font);
+        SetBkMode(face, TRANSPARENT);
+        StretchSkinCell(face, 0, 0, w, h, image, 0, kFaceCellHeight * state, kFaceCellWidth,
+                        kFaceCellHeight, kFaceMargin, kFaceMargin, kFaceMargin, kFaceMargin);
+        SetTextColor(face, ToColorRef(state == 3 ? DisabledCaptionColor : Black));
+        DrawCaptionText(face, caption, kCaptionInset, kCaptionInset, w - 2 * kCaptionInset,
+                        h - 2 * kCaptionInset, CaptionTextFormat);
+        if (focused)
+            DrawFocusBox(face, kCaptionInset, kCaptionInset, w - 2 * kCaptionInset,
+                         h - 2 * kCaptionInset);
+    }
+}
+
+LRESULT PaintButtonFace(HWND window, HDC dc)
+{
+    if (!IsWindowEnabled(window)) SetSkinProp(window, prop::OldState, 3);
+    if (GetSkinProp(window, prop::OldStyle) & 6) return 0;
+
+    WindowBounds bounds;
+    GetWindowBounds(window, bounds);
+    const INT_PTR state = GetSkinProp(window, prop::OldState);
+    const INT_PTR level = GetSkinProp(window, prop::AlphaLevel);
+    if (state < 0 || state > 3) return 0;  // no face for it
+    const auto face = reinterpret_cast<HDC>(GetSkinProp(window, prop::FaceDc[state]));
+
+    HDC target = dc ? dc : GetWindowDC(window);
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(level), 0};
+    AlphaBlend(target, 0, 0, bounds.width, bounds.height, face, 0, 0, bounds.width, bounds.height,
+               blend);
+    if (!dc) ReleaseDC(window, target);
+    return 0;
+}
+
+}  // namespace skin

@@ -1,0 +1,33 @@
+#include "skin/paint/paint_handlers.h"
+
+namespace skin {
+
+// Until the skin paints these itself, the window's own procedure does.
+
+LRESULT OnPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallPrevious(previous, window, message, wParam, lParam);
+}
+
+LRESULT OnNcPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallPrevious(previous, window, message, wParam, lParam);
+}
+
+LRESULT OnWindowPosChanging(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
+                            LPARAM lParam)
+{
+    return CallPrevious(previous, window, message, wParam, lParam);
+}
+
+LRESULT OnSize(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallPrevious(previous, window, message, wParam, lParam);
+}
+
+LRESULT OnActivate(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallPrevious(previous, window, message, wParam, lParam);
+}
+
+}  // namespace skin

@@ -1,0 +1,14 @@
+#pragma once
+// Handlers of the painting, size, activation and position messages of skinned windows.
+#include "skin/core/skin_window_proc.h"
+
+namespace skin {
+
+LRESULT OnPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT OnNcPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT OnWindowPosChanging(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
+                            LPARAM lParam);
+LRESULT OnSize(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT OnActivate(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace skin
