@@ -43,16 +43,22 @@ void RenderButtonFaces(HWND window)
 
 LRESULT PaintButtonFace(HWND window, HDC dc)
 {
-    if (!IsWindowEnabled(window)) SetSkinProp(window, prop::OldState, 3);
+    return PaintButtonFaceAs(window, dc, GetSkinProp(window, prop::OldState),
+                             GetSkinProp(window, prop::AlphaLevel));
+}
+
+LRESULT PaintButtonFaceAs(HWND window, HDC dc, INT_PTR state, INT_PTR level)
+{
+    if (!IsWindowEnabled(window)) {
+        state = 3;
+        SetSkinProp(window, prop::OldState, state);
+    }
     if (GetSkinProp(window, prop::OldStyle) & 6) return 0;
+    if (state < 0 || state > 3) return 0;  // no face for it
 
     WindowBounds bounds;
     GetWindowBounds(window, bounds);
-    const INT_PTR state = GetSkinProp(window, prop::OldState);
-    const INT_PTR level = GetSkinProp(window, prop::AlphaLevel);
-    if (state < 0 || state > 3) return 0;  // no face for it
     const auto face = reinterpret_cast<HDC>(GetSkinProp(window, prop::FaceDc[state]));
-
     HDC target = dc ? dc : GetWindowDC(window);
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(level), 0};
     AlphaBlend(target, 0, 0, bounds.width, bounds.height, face, 0, 0, bounds.width, bounds.height,

@@ -14,4 +14,8 @@ void RenderButtonFaces(HWND window);
 // button (OLDSTYLE & 6) are never drawn. Returns 0.
 LRESULT PaintButtonFace(HWND window, HDC dc);
 
+// The same blend for callers that have just set OLDSTATE and ALPHALEVEL to these values, so the
+// properties are not read back (under Wine every property read is a round trip to the server).
+LRESULT PaintButtonFaceAs(HWND window, HDC dc, INT_PTR state, INT_PTR level);
+
 }  // namespace skin

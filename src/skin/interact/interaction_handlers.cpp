@@ -1,63 +1,100 @@
 #include "skin/interact/interaction_handlers.h"
 
-namespace skin {
+#include "skin/core/control_kind.h"
+#include "skin/interact/button_fade.h"
 
-// Until the skin tracks these itself, they only reach the window's own procedure.
+namespace skin {
+namespace {
+
+// Every handler looks the kind up anew, lets the control handle the message first, then
+// changes the skin's look on top of it, and returns the control's own result.
+template <class Work>
+LRESULT PassThen(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                 Work work)
+{
+    const ControlKind kind = GetControlKind(window);
+    const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
+    work(kind);
+    return result;
+}
+
+}  // namespace
 
 LRESULT OnSetFocus(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return CallPrevious(previous, window, message, wParam, lParam);
+    return PassThen(previous, window, message, wParam, lParam, [&](ControlKind kind) {
+        if (kind == ControlKind::CommandButton) ButtonFocusChange(window);
+    });
 }
 
 LRESULT OnKillFocus(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return CallPrevious(previous, window, message, wParam, lParam);
+    return OnSetFocus(previous, window, message, wParam, lParam);
 }
 
 LRESULT OnEnable(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return CallPrevious(previous, window, message, wParam, lParam);
+    return PassThen(previous, window, message, wParam, lParam, [&](ControlKind kind) {
+        if (kind == ControlKind::CommandButton) ButtonEnable(window, wParam != 0);
+    });
 }
 
 LRESULT OnKeyDown(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return CallPrevious(previous, window, message, wParam, lParam);
+    return PassThen(previous, window, message, wParam, lParam, [&](ControlKind kind) {
+        if (kind == ControlKind::CommandButton && wParam == VK_SPACE) ButtonPress(window);
+    });
 }
 
 LRESULT OnKeyUp(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return CallPrevious(previous, window, message, wParam, lParam);
+    return PassThen(previous, window, message, wParam, lParam, [&](ControlKind kind) {
+        if (kind == ControlKind::CommandButton && wParam == VK_SPACE) ButtonSpaceRelease(window);
+    });
 }
 
 LRESULT OnTimer(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // The one step that runs before the control sees its message; any timer id steps the fade.
+    if (GetControlKind(window) == ControlKind::CommandButton) FadeStep(window);
     return CallPrevious(previous, window, message, wParam, lParam);
 }
 
 LRESULT OnMouseMove(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return CallPrevious(previous, window, message, wParam, lParam);
+    return PassThen(previous, window, message, wParam, lParam, [&](ControlKind kind) {
+        if (kind == ControlKind::CommandButton) ButtonMouseMove(window);
+    });
 }
 
 LRESULT OnLButtonDown(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return CallPrevious(previous, window, message, wParam, lParam);
+    return PassThen(previous, window, message, wParam, lParam, [&](ControlKind kind) {
+        if (kind == ControlKind::CommandButton) ButtonPress(window);
+    });
 }
 
 LRESULT OnLButtonUp(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return CallPrevious(previous, window, message, wParam, lParam);
+    // The control's click action runs inside the previous procedure, before the look changes.
+    return PassThen(previous, window, message, wParam, lParam, [&](ControlKind kind) {
+        if (kind == ControlKind::CommandButton) ButtonRelease(window);
+    });
 }
 
 LRESULT OnLButtonDblClk(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
                         LPARAM lParam)
 {
-    return CallPrevious(previous, window, message, wParam, lParam);
+    return PassThen(previous, window, message, wParam, lParam, [&](ControlKind kind) {
+        if (kind == ControlKind::CommandButton) ButtonPress(window);
+    });
 }
 
 LRESULT OnMouseLeave(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return CallPrevious(previous, window, message, wParam, lParam);
+    return PassThen(previous, window, message, wParam, lParam, [&](ControlKind kind) {
+        if (kind == ControlKind::CommandButton) ButtonMouseLeave(window);
+    });
 }
 
 BOOL CALLBACK RefreshCheckOptionMarks(HWND, LPARAM)

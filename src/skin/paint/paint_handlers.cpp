@@ -4,11 +4,6 @@ namespace skin {
 
 // Until the skin paints these itself, the window's own procedure does.
 
-LRESULT OnPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return CallPrevious(previous, window, message, wParam, lParam);
-}
-
 LRESULT OnNcPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return CallPrevious(previous, window, message, wParam, lParam);
@@ -16,16 +11,6 @@ LRESULT OnNcPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LP
 
 LRESULT OnWindowPosChanging(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
                             LPARAM lParam)
-{
-    return CallPrevious(previous, window, message, wParam, lParam);
-}
-
-LRESULT OnSize(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return CallPrevious(previous, window, message, wParam, lParam);
-}
-
-LRESULT OnActivate(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return CallPrevious(previous, window, message, wParam, lParam);
 }

@@ -7,7 +7,7 @@
 #include "skin/core/skin_window_proc.h"
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
-#include "skin_fixture.h"
+#include "skin/support/skin_fixture.h"
 
 using namespace skin;
 using skintest::HasSkinProps;

@@ -7,7 +7,7 @@
 #include "skin/core/window_props.h"
 #include "skin/draw/button_faces.h"
 #include "skin/draw/primitives.h"
-#include "skin_fixture.h"
+#include "skin/support/skin_fixture.h"
 
 using namespace skin;
 using skintest::Pixel;

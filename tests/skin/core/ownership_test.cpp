@@ -4,7 +4,7 @@
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
 #include "skin/draw/gdi_objects.h"
-#include "skin_fixture.h"
+#include "skin/support/skin_fixture.h"
 
 using namespace skin;
 

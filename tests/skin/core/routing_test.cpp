@@ -6,7 +6,7 @@
 #include "skin/core/skin_window_proc.h"
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
-#include "skin_fixture.h"
+#include "skin/support/skin_fixture.h"
 
 using namespace skin;
 
@@ -117,7 +117,9 @@ TEST_CASE("WM_ENTERIDLE and WM_CTLCOLORLISTBOX skin the window they name, after 
     REQUIRE(SkinnedWindowCount() == 0);
     test::Window owner(MakeRecordingWindow());
     REQUIRE(SkinWindow(owner) == 1);
-    test::Window popup = test::MakeTopLevel(L"#32770", 10, 10, 100, 60, L"dialog");
+    // Hidden, so that no activation reaches the owner before the message under test.
+    test::Window popup(CreateWindowExW(0, L"#32770", L"dialog", WS_OVERLAPPEDWINDOW, 10, 10, 100,
+                                       60, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
     HWND popupButton = CreateWindowExW(0, L"Button", L"OK", WS_CHILD | WS_VISIBLE, 5, 5, 50, 20,
                                        popup, nullptr, GetModuleHandleW(nullptr), nullptr);
 

@@ -1,4 +1,4 @@
-#include "skin_fixture.h"
+#include "skin/support/skin_fixture.h"
 
 #include "skin/core/window_props.h"
 #include "skin/draw/gdi_objects.h"
@@ -101,6 +101,70 @@ std::vector<HGDIOBJ> CreatedObjects::StillAlive() const
     for (HGDIOBJ object : g_created)
         if (GetObjectType(object) != 0) alive.push_back(object);
     return alive;
+}
+
+int InteriorDifferences(HWND button, int state)
+{
+    const auto face = reinterpret_cast<HDC>(skin::GetSkinProp(button, skin::prop::FaceDc[state]));
+    RECT r;
+    GetWindowRect(button, &r);
+    HDC dc = GetWindowDC(button);
+    int differences = 0;
+    for (int y = 3; y < r.bottom - r.top - 3; ++y)
+        for (int x = 3; x < r.right - r.left - 3; ++x)
+            differences += GetPixel(dc, x, y) != GetPixel(face, x, y);
+    ReleaseDC(button, dc);
+    return differences;
+}
+
+void CursorOnto(HWND window)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+void CursorAway()
+{
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
+}
+
+namespace {
+
+// One counter at a time is enough for the tests.
+WNDPROC g_countedPrevious = nullptr;
+UINT g_countedMessage = 0;
+int g_count = 0;
+
+LRESULT CALLBACK CountingProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg == g_countedMessage) ++g_count;
+    return CallWindowProcW(g_countedPrevious, w, msg, wp, lp);
+}
+
+}  // namespace
+
+MessageCounter::MessageCounter(HWND window, UINT message)
+{
+    g_countedMessage = message;
+    g_count = 0;
+    g_countedPrevious = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingProc)));
+}
+
+MessageCounter::~MessageCounter()
+{
+    g_countedMessage = 0;
+}
+
+int MessageCounter::count() const
+{
+    return g_count;
+}
+
+void MessageCounter::reset()
+{
+    g_count = 0;
 }
 
 }  // namespace skintest

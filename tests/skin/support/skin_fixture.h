@@ -37,6 +37,24 @@ bool HasSkinProps(HWND window);
 // Pixel of a memory surface as 0xRRGGBB.
 std::uint32_t Pixel(HDC dc, int x, int y);
 
+// Number of pixels inside the button (3 pixels in from each edge, clear of the rounded corners)
+// whose colour on the screen differs from the face surface of the state.
+int InteriorDifferences(HWND button, int state);
+
+// Puts the cursor on the middle of the window, or where no window of the test is.
+void CursorOnto(HWND window);
+void CursorAway();
+
+// Counts the messages of one kind that reach a window's procedure as it is now: install before
+// the skin, so the skin's SkinWindowProc passes them on to it.
+class MessageCounter {
+public:
+    MessageCounter(HWND window, UINT message);
+    ~MessageCounter();
+    int count() const;
+    void reset();
+};
+
 // Records every GDI object the skin creates while alive.
 class CreatedObjects {
 public:

@@ -1,0 +1,97 @@
+#include "skin/interact/button_fade.h"
+
+#include "skin/core/window_props.h"
+#include "skin/draw/button_faces.h"
+#include "skin/interact/fade_timer.h"
+#include "skin/interact/pointer_tracking.h"
+
+namespace skin {
+namespace {
+
+constexpr INT_PTR Normal = 0;
+constexpr INT_PTR Hot = 1;
+constexpr INT_PTR Pressed = 2;
+constexpr INT_PTR Disabled = 3;
+
+void SetLook(HWND button, INT_PTR state, INT_PTR level)
+{
+    SetSkinProp(button, prop::OldState, state);
+    SetSkinProp(button, prop::AlphaLevel, level);
+}
+
+}  // namespace
+
+void ButtonMouseMove(HWND button)
+{
+    if (EnterControl(button)) {
+        SetLook(button, Hot, 0);
+        StartFadeTimer(button);
+    } else if (!IsCursorOver(button)) {
+        // Dragged off with the button held: cover what the control drew with the current face.
+        StopFadeTimer(button);
+        SetSkinProp(button, prop::AlphaLevel, 255);
+        PaintButtonFaceAs(button, nullptr, GetSkinProp(button, prop::OldState), 255);
+    }
+}
+
+void ButtonMouseLeave(HWND button)
+{
+    SetSkinProp(button, prop::MouseFlag, 0);
+    SetLook(button, Hot, LeaveHotLevel);
+    PaintButtonFaceAs(button, nullptr, Hot, LeaveHotLevel);
+    SetLook(button, Normal, 0);
+    StartFadeTimer(button);
+}
+
+void ButtonPress(HWND button)
+{
+    StopFadeTimer(button);
+    SetLook(button, Pressed, 255);
+    PaintButtonFaceAs(button, nullptr, Pressed, 255);
+    SetSkinProp(button, prop::AlphaLevel, 0);
+}
+
+void ButtonRelease(HWND button)
+{
+    SetSkinProp(button, prop::MouseFlag, 0);
+    SetLook(button, Normal, ReleaseStartLevel);
+    StartFadeTimer(button);
+}
+
+void ButtonSpaceRelease(HWND button)
+{
+    SetSkinProp(button, prop::MouseFlag, 0);
+    SetLook(button, Normal, 0);
+    StartFadeTimer(button);
+}
+
+void ButtonEnable(HWND button, bool enabled)
+{
+    // Blends at the level a running or finished fade left; the new face shows fully at the
+    // next repaint or fade.
+    const INT_PTR state = enabled ? Normal : Disabled;
+    SetSkinProp(button, prop::OldState, state);
+    PaintButtonFaceAs(button, nullptr, state, GetSkinProp(button, prop::AlphaLevel));
+}
+
+void ButtonFocusChange(HWND button)
+{
+    // The focus box comes and goes with the faces, and fades in with the current one.
+    RenderButtonFaces(button);
+    SetSkinProp(button, prop::AlphaLevel, 0);
+    StartFadeTimer(button);
+}
+
+void FadeStep(HWND button)
+{
+    INT_PTR level = GetSkinProp(button, prop::AlphaLevel);
+    PaintButtonFaceAs(button, nullptr, GetSkinProp(button, prop::OldState), level);
+    level += FadeAlphaStep;
+    if (level > 255) {
+        StopFadeTimer(button);
+        level = 0;
+    }
+    SetSkinProp(button, prop::AlphaLevel, level);
+}
+
+}  // namespace skin

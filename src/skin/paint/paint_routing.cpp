@@ -1,0 +1,72 @@
+#include "skin/core/control_kind.h"
+#include "skin/core/window_props.h"
+#include "skin/draw/button_faces.h"
+#include "skin/draw/primitives.h"
+#include "skin/interact/fade_timer.h"
+#include "skin/paint/paint_handlers.h"
+#include "skin/paint/skin_frame.h"
+
+namespace skin {
+namespace {
+
+// Push buttons are painted by the skin alone: the face of OLDSTATE at full opacity, which also
+// ends a running fade. Buttons of other styles paint themselves.
+LRESULT PaintCommandButton(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
+                           LPARAM lParam)
+{
+    if (GetSkinProp(window, prop::OldStyle) & 6)
+        return CallPrevious(previous, window, message, wParam, lParam);
+    StopFadeTimer(window);
+    SetSkinProp(window, prop::AlphaLevel, 255);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    PaintButtonFaceAs(window, dc, GetSkinProp(window, prop::OldState), 255);
+    EndPaint(window, &ps);
+    return 0;
+}
+
+void FrameWholeWindow(HWND window, bool innerFrame)
+{
+    WindowBounds bounds;
+    GetWindowBounds(window, bounds);
+    HDC dc = GetWindowDC(window);
+    DrawSkinFrame(dc, bounds.width, bounds.height, IsWindowEnabled(window) != 0, innerFrame);
+    ReleaseDC(window, dc);
+}
+
+LRESULT PaintFramedList(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
+                        LPARAM lParam)
+{
+    const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
+    FrameWholeWindow(window, true);
+    return result;
+}
+
+LRESULT PaintGridBorder(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
+                        LPARAM lParam)
+{
+    const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
+    if (GetWindowLongW(window, GWL_STYLE) & WS_BORDER) FrameWholeWindow(window, false);
+    return result;
+}
+
+}  // namespace
+
+LRESULT OnPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (GetControlKind(window)) {
+    case ControlKind::CommandButton:
+        return PaintCommandButton(previous, window, message, wParam, lParam);
+    case ControlKind::DataList:
+    case ControlKind::DropDownList:
+        return PaintFramedList(previous, window, message, wParam, lParam);
+    case ControlKind::Grid:
+        return PaintGridBorder(previous, window, message, wParam, lParam);
+    default:
+        // Check boxes, option buttons, combo boxes, drive lists, progress bars and headers paint
+        // themselves until the skin has painters for them; containers and the rest always do.
+        return CallPrevious(previous, window, message, wParam, lParam);
+    }
+}
+
+}  // namespace skin
