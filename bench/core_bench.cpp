@@ -7,30 +7,14 @@
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
 #include "skin/draw/button_faces.h"
+#include "bench_window.h"
 #include "timing.h"
-
-namespace {
-
-HWND MakeButton(HWND parent, int x)
-{
-    return CreateWindowExW(0, L"Button", L"刷新", WS_CHILD | WS_VISIBLE, x, 10, 80, 25, parent,
-                           nullptr, GetModuleHandleW(nullptr), nullptr);
-}
-
-}  // namespace
 
 int main()
 {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"BenchParent";
-    RegisterClassExW(&wc);
-    HWND parent = CreateWindowExW(0, L"BenchParent", L"bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                                  0, 300, 100, nullptr, nullptr, wc.hInstance, nullptr);
-    HWND plain = MakeButton(parent, 10);
-    HWND skinned = MakeButton(parent, 100);
+    HWND parent = bench::MakeParentWindow();
+    HWND plain = bench::MakeBenchButton(parent, 10);
+    HWND skinned = bench::MakeBenchButton(parent, 100);
     skin::SkinWindow(skinned);
 
     std::printf("Skin window procedure and button faces (times per call, ratio = first / second)\n");

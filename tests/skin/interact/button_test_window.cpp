@@ -47,6 +47,13 @@ ButtonWindow::~ButtonWindow()
     DestroyWindow(parent.release());
 }
 
+// The counter must sit under the skin's procedure: detach, count, attach again.
+CountedButtonWindow::CountedButtonWindow() : ticks((skin::DetachSkin(button), button), WM_TIMER)
+{
+    skin::SkinWindow(button);
+    UpdateWindow(button);
+}
+
 bool WaitForFadeEnd(HWND button)
 {
     return test::PumpUntil(

@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 
+#include "skin/support/skin_fixture.h"
 #include "support/test_window.h"
 
 namespace interacttest {
@@ -24,13 +25,19 @@ bool Matches(const FadeState& actual, const FadeState& expected);
 
 // A parent window at (x, y) with an 80 x 25 push button; only the button is skinned. The
 // cursor is moved away and the first paint is done, so the button rests on its normal face.
-// With countTimer the button's WM_TIMER messages are counted where they reach its own procedure.
 struct ButtonWindow {
     explicit ButtonWindow(DWORD style = BS_PUSHBUTTON, const wchar_t* buttonClass = L"Button",
                           int x = 100, int y = 100);
     ~ButtonWindow();
     test::Window parent;
     HWND button = nullptr;
+};
+
+// The same, with the button's WM_TIMER messages counted where they reach its own procedure,
+// under the skin.
+struct CountedButtonWindow : ButtonWindow {
+    CountedButtonWindow();
+    skintest::MessageCounter ticks;
 };
 
 // Pumps messages until the button's fade timer has stopped (or 5 s have passed).

@@ -116,12 +116,8 @@ TEST_CASE("entering while a fade runs restarts it on the same timer")
 
 TEST_CASE("a press kills the running timer: no tick comes after it")
 {
-    ButtonWindow w;
-    // Re-skin so the counter sits under the skin's procedure.
-    skin::DetachSkin(w.button);
-    skintest::MessageCounter ticks(w.button, WM_TIMER);
-    skin::SkinWindow(w.button);
-    UpdateWindow(w.button);
+    CountedButtonWindow w;
+    skintest::MessageCounter& ticks = w.ticks;
     skintest::CursorOnto(w.button);
     SendMessageW(w.button, WM_MOUSEMOVE, 0, kPoint);
     test::PumpUntil([&] { return ticks.count() >= 2; }, 2000);

@@ -13,10 +13,8 @@ TEST_CASE("2,000 hover-press-release cycles and a detach leave no GDI object and
 {
     const long baseline = skin::gdi::LiveObjectCount();
     {
-        ButtonWindow w;
-        skin::DetachSkin(w.button);
-        skintest::MessageCounter ticks(w.button, WM_TIMER);
-        skin::SkinWindow(w.button);
+        CountedButtonWindow w;
+        skintest::MessageCounter& ticks = w.ticks;
         const long skinned = skin::gdi::LiveObjectCount();
         const LPARAM point = MAKELPARAM(10, 10);
         for (int i = 0; i < 2000; ++i) {

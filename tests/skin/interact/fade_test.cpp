@@ -12,11 +12,8 @@ namespace prop = skin::prop;
 
 TEST_CASE("a fade from 0 makes 86 blends, one from 60 makes 66, and ends on the target face")
 {
-    ButtonWindow w;
-    skin::DetachSkin(w.button);
-    skintest::MessageCounter ticks(w.button, WM_TIMER);
-    skin::SkinWindow(w.button);
-    UpdateWindow(w.button);
+    CountedButtonWindow w;
+    skintest::MessageCounter& ticks = w.ticks;
 
     struct Fade {
         INT_PTR target, start;
