@@ -79,14 +79,6 @@ VARIANT ByValue(IDispatch* object)
     return v;
 }
 
-RECT WindowRectInParent(HWND w)
-{
-    RECT r{};
-    GetWindowRect(w, &r);
-    MapWindowPoints(HWND_DESKTOP, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 }  // namespace
 
 TEST_CASE("the hosted web-browser control")
@@ -99,11 +91,11 @@ TEST_CASE("the hosted web-browser control")
         HWND control = host.Window();
         REQUIRE(control != nullptr);
         CHECK(GetParent(control) == parent.get());
-        RECT r = WindowRectInParent(control);
+        RECT r = test::RectInParent(control);
         CHECK(r.right - r.left == 200);
 
         host.Place(RECT{0, 0, 420, 330});
-        r = WindowRectInParent(control);
+        r = test::RectInParent(control);
         CHECK(r.left == 0);
         CHECK(r.top == 0);
         CHECK(r.right == 420);

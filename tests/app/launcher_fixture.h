@@ -8,6 +8,7 @@
 
 #include "app/form1.h"
 #include "scripted_browser.h"
+#include "support/test_window.h"
 
 namespace test {
 

@@ -1,5 +1,7 @@
 #include "scripted_browser.h"
 
+#include "support/test_window.h"
+
 namespace test {
 
 namespace {
@@ -96,21 +98,6 @@ void RecordingStarter::Start(const std::wstring& commandLine, int showCommand)
     started.push_back({commandLine, showCommand});
     if (static_cast<int>(started.size()) == failOnCall)
         throw app::AppError(L"无法启动程序：" + commandLine, HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND));
-}
-
-std::vector<HWND> ChildrenInZOrder(HWND parent)
-{
-    std::vector<HWND> children;
-    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) children.push_back(c);
-    return children;
-}
-
-RECT RectInParent(HWND window)
-{
-    RECT r{};
-    GetWindowRect(window, &r);
-    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-    return r;
 }
 
 }  // namespace test

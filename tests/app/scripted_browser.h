@@ -74,9 +74,4 @@ public:
     void Report(HWND, const std::wstring& message) noexcept override { messages.push_back(message); }
 };
 
-// A window's children, top of the Z-order first.
-std::vector<HWND> ChildrenInZOrder(HWND parent);
-// A window's rectangle in its parent's client coordinates.
-RECT RectInParent(HWND window);
-
 }  // namespace test
