@@ -146,6 +146,7 @@ LRESULT Form1::OnCreate()
     command2_ = CreateButton(design::Command2Caption, command2Rect_, design::Command2Id);
     command1_ = CreateButton(design::Command1Caption, command1Rect_, design::Command1Id);
     browser_ = parts_.makeBrowser(hwnd_, TwipsToPixels(design::WebBrowser1, scale_), *this);
+    if (!browser_) throw AppError(L"无法创建网页浏览器控件。");
     // The buttons sit above the page; the browser must not paint over them.
     if (HWND page = browser_->Window()) {
         SetWindowLongPtrW(page, GWL_STYLE, GetWindowLongPtrW(page, GWL_STYLE) | WS_CLIPSIBLINGS);
@@ -157,15 +158,13 @@ LRESULT Form1::OnCreate()
 // Load handler: runs once the window and its controls exist, before the window is shown.
 void Form1::Load()
 {
-    // 1. Skin the window and every child it has now.
-    //    >>> SKIN: call skin::SkinWindow(hwnd_) here once the skin engine's core is built. <<<
+    // The skin goes on first, so that it finds the window and every child it has now.
+    // >>> SKIN: call skin::SkinWindow(hwnd_) here once the skin engine's core is built. <<<
 
-    // 2., 3. Mouse hook first, then keyboard hook.
     RightKey::InstallHooks(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE)));
-    // 4.
+    // Hidden until the player has left the login page.
     ShowWindow(command1_, SW_HIDE);
     ShowWindow(command2_, SW_HIDE);
-    // 5., 6.
     LayOutBrowser();
     browser_->Navigate(parts_.loginPageUrl);
 }
