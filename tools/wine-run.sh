@@ -55,9 +55,15 @@ use_display() {
     fi
 }
 
+# A killed server that its parent has not reaped yet still answers kill -0: it is a zombie.
+running() {
+    kill -0 "$1" 2>/dev/null || return 1
+    [ "$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -c1)" != Z ]
+}
+
 start_xvfb() {
     [ -n "${DISPLAY:-}" ] && return 0
-    if [ -s "$state/xvfb.pid" ] && kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null; then
+    if [ -s "$state/xvfb.pid" ] && running "$(cat "$state/xvfb.pid")"; then
         return 0
     fi
     rm -f "$state/xvfb.display" "$state/xvfb.pid"

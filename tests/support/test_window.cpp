@@ -71,6 +71,21 @@ Window MakeChild(HWND parent, const wchar_t* className, const wchar_t* text, DWO
     return Window(c);
 }
 
+std::vector<HWND> ChildrenInZOrder(HWND parent)
+{
+    std::vector<HWND> children;
+    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) children.push_back(c);
+    return children;
+}
+
+RECT RectInParent(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 void Pump(DWORD ms)
 {
     PumpUntil([] { return false; }, ms);

@@ -39,6 +39,11 @@ Window MakeTopLevel(const wchar_t* className, int x, int y, int clientW, int cli
 Window MakeChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int x,
                  int y, int w, int h, int id = 0);
 
+// A window's children, top of the Z-order first.
+std::vector<HWND> ChildrenInZOrder(HWND parent);
+// A window's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND window);
+
 // Dispatches messages for ms milliseconds.
 void Pump(DWORD ms);
 // Dispatches messages until pred() holds or timeoutMs passes; returns pred()'s last value.
