@@ -4,6 +4,7 @@
 
 #include "app/form1_design.h"
 #include "app/right_key.h"
+#include "skin/core/skinner.h"
 
 namespace app {
 
@@ -159,7 +160,7 @@ LRESULT Form1::OnCreate()
 void Form1::Load()
 {
     // The skin goes on first, so that it finds the window and every child it has now.
-    // >>> SKIN: call skin::SkinWindow(hwnd_) here once the skin engine's core is built. <<<
+    skin::SkinWindow(hwnd_);
 
     RightKey::InstallHooks(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE)));
     // Hidden until the player has left the login page.

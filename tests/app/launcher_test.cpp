@@ -166,29 +166,48 @@ std::vector<HWND> ButtonsOf(HWND form)
     return buttons;
 }
 
+// launcher-loopback.exe started against the test's server, up to its window on the screen.
+struct RunningLauncher {
+    LoopbackServer server{LOOPBACK_PORT};
+    Program program;
+    HWND form = nullptr;
+
+    RunningLauncher()
+    {
+        REQUIRE_MESSAGE(server.Listening(), "port " << LOOPBACK_PORT << " on 127.0.0.1 is taken");
+        const std::wstring path = LauncherPath();
+        std::wstring commandLine = L"\"" + path + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        REQUIRE(CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                               nullptr, nullptr, &startup, &program.info));
+        REQUIRE(test::PumpUntil(
+            [&] {
+                server.Poll();
+                form = FindFormOf(program.info.dwProcessId);
+                return form != nullptr;
+            },
+            60000));
+    }
+
+    // Closes the window as the player would and returns the program's exit code.
+    DWORD Close()
+    {
+        PostMessageW(form, WM_CLOSE, 0, 0);
+        REQUIRE(WaitForSingleObject(program.info.hProcess, 60000) == WAIT_OBJECT_0);
+        DWORD exitCode = 1;
+        GetExitCodeProcess(program.info.hProcess, &exitCode);
+        return exitCode;
+    }
+};
+
 }  // namespace
 
 TEST_CASE("launcher.exe opens its window on the login page and ends with code 0 on close")
 {
-    LoopbackServer server(LOOPBACK_PORT);
-    REQUIRE_MESSAGE(server.Listening(), "port " << LOOPBACK_PORT << " on 127.0.0.1 is taken");
-
-    Program program;
-    const std::wstring path = LauncherPath();
-    std::wstring commandLine = L"\"" + path + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    REQUIRE(CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                           nullptr, &startup, &program.info));
-
-    HWND form = nullptr;
-    REQUIRE(test::PumpUntil(
-        [&] {
-            server.Poll();
-            form = FindFormOf(program.info.dwProcessId);
-            return form != nullptr;
-        },
-        60000));
+    RunningLauncher launcher;
+    LoopbackServer& server = launcher.server;
+    HWND form = launcher.form;
 
     CHECK(TextOf(form) == L"Velmora登入器");
     CHECK_FALSE(IsZoomed(form));
@@ -215,13 +234,42 @@ TEST_CASE("launcher.exe opens its window on the login page and ends with code 0 
     CHECK(TextOf(buttons[1]) == L"刷新");
     for (HWND b : buttons) CHECK_FALSE(IsWindowVisible(b));
     // Nothing went to the error report: the window is all the player sees.
-    CHECK(VisibleWindowsOf(program.info.dwProcessId) == std::vector<HWND>{form});
+    CHECK(VisibleWindowsOf(launcher.program.info.dwProcessId) == std::vector<HWND>{form});
 
-    PostMessageW(form, WM_CLOSE, 0, 0);
-    REQUIRE(WaitForSingleObject(program.info.hProcess, 60000) == WAIT_OBJECT_0);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(program.info.hProcess, &exitCode);
-    CHECK(exitCode == 0);
+    CHECK(launcher.Close() == 0);
+}
+
+TEST_CASE("launcher.exe skins its window and every window in it, and still ends with code 0")
+{
+    RunningLauncher launcher;
+    // Window properties can be read from another process.
+    CHECK(GetPropA(launcher.form, "PROCADDR") != nullptr);
+    // Everything the window holds when its load handler runs: the buttons and the browser's
+    // own window. The browser makes its document windows later, as the page loads.
+    std::vector<HWND> children;
+    for (HWND c = GetWindow(launcher.form, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        children.push_back(c);
+    REQUIRE(children.size() == 3);
+    for (HWND c : children) {
+        const std::wstring cls = ClassOf(c);
+        CAPTURE(std::string(cls.begin(), cls.end()));
+        CHECK(GetPropA(c, "PROCADDR") != nullptr);
+    }
+
+    for (HWND b : ButtonsOf(launcher.form)) {
+        for (const char* face : {"0HDC", "1HDC", "2HDC", "3HDC", "0BMP", "1BMP", "2BMP", "3BMP"})
+            CHECK(GetPropA(b, face) != nullptr);
+        HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+        CHECK(GetWindowRgn(b, rgn) == COMPLEXREGION);
+        RECT box{}, window{};
+        GetRgnBox(rgn, &box);
+        GetWindowRect(b, &window);
+        CHECK(box.right == window.right - window.left);
+        CHECK(box.bottom == window.bottom - window.top);
+        DeleteObject(rgn);
+    }
+
+    CHECK(launcher.Close() == 0);
 }
 
 TEST_CASE("launcher.exe carries a 48 x 48 256-colour icon and its version information")
