@@ -5,7 +5,6 @@
 
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
-#include "skin/support/skin_fixture.h"
 
 namespace interacttest {
 
@@ -29,12 +28,12 @@ bool Matches(const FadeState& actual, const FadeState& expected)
            same(actual.timer, expected.timer) && same(actual.mouse, expected.mouse);
 }
 
-ButtonWindow::ButtonWindow(DWORD style, const wchar_t* buttonClass, int x, int y)
+ButtonWindow::ButtonWindow(DWORD style, const wchar_t* buttonClass, int x, int y, bool countTicks)
     : parent(test::MakeTopLevel(L"FadeTestParent", x, y, 240, 120))
 {
     if (wcscmp(buttonClass, L"Button") != 0) test::RegisterClassOnce(buttonClass);
-    button = CreateWindowExW(0, buttonClass, L"Go", WS_CHILD | WS_VISIBLE | style, 40, 40, 80, 25,
-                             parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    button = test::MakeChild(parent, buttonClass, L"Go", style, 40, 40, 80, 25).release();
+    if (countTicks) ticks = std::make_unique<skintest::MessageCounter>(button, WM_TIMER);
     SetForegroundWindow(parent);
     skintest::CursorAway();
     skin::SkinWindow(button);
@@ -47,17 +46,9 @@ ButtonWindow::~ButtonWindow()
     DestroyWindow(parent.release());
 }
 
-// The counter must sit under the skin's procedure: detach, count, attach again.
-CountedButtonWindow::CountedButtonWindow() : ticks((skin::DetachSkin(button), button), WM_TIMER)
-{
-    skin::SkinWindow(button);
-    UpdateWindow(button);
-}
-
 bool WaitForFadeEnd(HWND button)
 {
-    return test::PumpUntil(
-        [button] { return skin::GetSkinProp(button, skin::prop::TimerId) == 0; }, 5000);
+    return test::PumpUntil([button] { return skin::GetSkinProp(button, skin::prop::TimerId) == 0; }, 5000);
 }
 
 }  // namespace interacttest

@@ -4,7 +4,6 @@
 
 #include "button_test_window.h"
 #include "skin/core/window_props.h"
-#include "skin/support/skin_fixture.h"
 
 using namespace interacttest;
 using skin::GetSkinProp;
@@ -12,29 +11,26 @@ namespace prop = skin::prop;
 
 namespace {
 
-void MoveTo(int x, int y)
+void Send(DWORD flags, int x = 0, int y = 0)
 {
     INPUT in{};
     in.type = INPUT_MOUSE;
     in.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
     in.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    in.mi.dwFlags = flags;
     SendInput(1, &in, sizeof in);
 }
 
-void MoveOnto(HWND w, int dx = 0)
+void MoveOnto(HWND w)
 {
     RECT r;
     GetWindowRect(w, &r);
-    MoveTo((r.left + r.right) / 2 + dx, (r.top + r.bottom) / 2);
+    Send(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
-void LeftButton(bool down)
+bool WaitFor(HWND b, const char* name, INT_PTR value)
 {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &in, sizeof in);
+    return test::PumpUntil([&] { return GetSkinProp(b, name) == value; }, 3000);
 }
 
 }  // namespace
@@ -43,47 +39,28 @@ TEST_CASE("hover, leave and click with real input")
 {
     ButtonWindow w;
     HWND b = w.button;
-    MoveTo(5, 5);
-    test::Pump(100);
+    MoveOnto(b);  // fades to hot
+    REQUIRE(WaitFor(b, prop::MouseFlag, 1));
+    CHECK(GetSkinProp(b, prop::OldState) == 1);
+    REQUIRE(WaitForFadeEnd(b));
+    CHECK(skintest::InteriorDifferences(b, 1) == 0);
 
-    SUBCASE("moving onto the button fades it to hot")
-    {
-        MoveOnto(b);
-        REQUIRE(test::PumpUntil([&] { return GetSkinProp(b, prop::MouseFlag) == 1; }, 2000));
-        CHECK(GetSkinProp(b, prop::OldState) == 1);
-        REQUIRE(WaitForFadeEnd(b));
-        CHECK(skintest::InteriorDifferences(b, 1) == 0);
+    // The platform reports the leave on its own tick, some hundred milliseconds late.
+    Send(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 5, 5);
+    REQUIRE(WaitFor(b, prop::MouseFlag, 0));
+    REQUIRE(WaitForFadeEnd(b));
+    CHECK(skintest::InteriorDifferences(b, 0) == 0);
 
-        // The platform reports the leave on its own tick, some hundred milliseconds late.
-        MoveTo(5, 5);
-        REQUIRE(test::PumpUntil([&] { return GetSkinProp(b, prop::MouseFlag) == 0; }, 3000));
-        CHECK(GetSkinProp(b, prop::OldState) == 0);
-        REQUIRE(WaitForFadeEnd(b));
-        CHECK(skintest::InteriorDifferences(b, 0) == 0);
-    }
-
-    SUBCASE("a click shows pressed at once and fades back")
-    {
-        MoveOnto(b);
-        REQUIRE(test::PumpUntil([&] { return GetSkinProp(b, prop::MouseFlag) == 1; }, 2000));
-        REQUIRE(WaitForFadeEnd(b));
-
-        LeftButton(true);
-        REQUIRE(test::PumpUntil([&] { return GetSkinProp(b, prop::OldState) == 2; }, 2000));
-        CHECK(GetSkinProp(b, prop::TimerId) == 0);
-        CHECK(skintest::InteriorDifferences(b, 2) == 0);
-
-        LeftButton(false);
-        REQUIRE(test::PumpUntil([&] { return GetSkinProp(b, prop::OldState) != 2; }, 2000));
-        REQUIRE(WaitForFadeEnd(b));
-        // Released over the button: normal, or hot again if a move came after the release.
-        const INT_PTR state = GetSkinProp(b, prop::OldState);
-        CHECK((state == 0 || state == 1));
-        CHECK(skintest::InteriorDifferences(b, static_cast<int>(state)) == 0);
-
-        MoveTo(5, 5);
-        REQUIRE(test::PumpUntil([&] { return GetSkinProp(b, prop::MouseFlag) == 0; }, 3000));
-        REQUIRE(WaitForFadeEnd(b));
-        CHECK(skintest::InteriorDifferences(b, 0) == 0);
-    }
+    MoveOnto(b);
+    REQUIRE(WaitFor(b, prop::MouseFlag, 1));
+    Send(MOUSEEVENTF_LEFTDOWN);  // pressed at once
+    REQUIRE(WaitFor(b, prop::OldState, 2));
+    CHECK(GetSkinProp(b, prop::TimerId) == 0);
+    CHECK(skintest::InteriorDifferences(b, 2) == 0);
+    Send(MOUSEEVENTF_LEFTUP);  // fades back: to normal, or to hot if a move came after it
+    REQUIRE(test::PumpUntil([&] { return GetSkinProp(b, prop::OldState) != 2; }, 3000));
+    REQUIRE(WaitForFadeEnd(b));
+    const INT_PTR state = GetSkinProp(b, prop::OldState);
+    CHECK((state == 0 || state == 1));
+    CHECK(skintest::InteriorDifferences(b, static_cast<int>(state)) == 0);
 }

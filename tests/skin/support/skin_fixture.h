@@ -1,5 +1,5 @@
 #pragma once
-// Windows to skin in the core tests, and ways to look into what the skin left on them.
+// Windows to skin in the skin tests, and ways to look into what the skin left on them.
 #include <windows.h>
 
 #include <cstdint>
@@ -10,61 +10,49 @@
 
 namespace skintest {
 
-// A "Form" container holding push buttons, a check-box-style button, a kind-Other window and a
-// nested dialog-class container with a deeper button inside.
+// A "Form" holding push buttons (one disabled), a check-box-style button, a static (kind Other)
+// and a nested "#32770" container with a button and a static inside.
 struct FormTree {
     test::Window form;
-    HWND button = nullptr;          // push button, enabled
-    HWND disabledButton = nullptr;  // push button, disabled
-    HWND checkStyleButton = nullptr;
-    HWND other = nullptr;           // a static: kind Other
-    HWND nested = nullptr;          // "#32770" child container
-    HWND deepButton = nullptr;      // push button inside the nested container
-    HWND deepOther = nullptr;       // a static inside the nested container
-
-    std::vector<HWND> All() const;  // every window of the tree, the form last
+    HWND button{}, disabledButton{}, checkStyleButton{}, other{}, nested{}, deepButton{}, deepOther{};
+    std::vector<HWND> All() const { return {button, disabledButton, checkStyleButton, other, nested, deepButton, deepOther, form.get()}; }
 };
-
 FormTree MakeFormTree();
 
-// The window's current procedure.
 WNDPROC ProcOf(HWND window);
-
-// The skin's property names the window carries (the platform may keep others of its own).
+bool HasSkinProc(HWND window);
+// The skin's property names the window carries, in the order PROCADDR, OLDSTATE, OLDSTYLE,
+// MOUSEFLAG, TIMERID, ALPHALEVEL, HDINDEX, HMINDEX, 0HDC..3HDC, 0BMP..3BMP (the platform may keep
+// properties of its own besides).
 std::vector<std::string> SkinPropNames(HWND window);
-bool HasSkinProps(HWND window);
+inline bool HasSkinProps(HWND window) { return !SkinPropNames(window).empty(); }
 
-// Pixel of a memory surface as 0xRRGGBB.
-std::uint32_t Pixel(HDC dc, int x, int y);
+std::uint32_t Pixel(HDC dc, int x, int y);  // 0xRRGGBB
+HDC FaceOf(HWND button, int state);         // the surface in "<state>HDC"
 
-// Number of pixels inside the button (3 pixels in from each edge, clear of the rounded corners)
-// whose colour on the screen differs from the face surface of the state.
+// Pixels inside the button (3 in from each edge, clear of the rounded corners) whose colour on
+// the screen differs from the face of the state.
 int InteriorDifferences(HWND button, int state);
 
-// Puts the cursor on the middle of the window, or where no window of the test is.
-void CursorOnto(HWND window);
-void CursorAway();
+void CursorOnto(HWND window);  // the middle of the window
+void CursorAway();             // where no window of the tests is
 
-// Counts the messages of one kind that reach a window's procedure as it is now: install before
-// the skin, so the skin's SkinWindowProc passes them on to it.
+// Counts one message where it reaches the window's procedure as it is now; install it before the
+// skin so that the skin passes the messages on to it. One counter at a time.
 class MessageCounter {
 public:
     MessageCounter(HWND window, UINT message);
     ~MessageCounter();
-    int count() const;
-    void reset();
+    int count = 0;
 };
 
-// Records every GDI object the skin creates while alive.
+// Every GDI object the skin creates while this lives, with its type at creation.
 class CreatedObjects {
 public:
     CreatedObjects();
     ~CreatedObjects();
-    const std::vector<HGDIOBJ>& objects() const;
-    // How many of them were of the type (OBJ_REGION, ...) when they were created.
     int CountOfType(DWORD type) const;
-    // Objects among them that still exist (GetObjectType non-zero).
-    std::vector<HGDIOBJ> StillAlive() const;
+    int StillAlive() const;  // how many still exist (GetObjectType non-zero)
 };
 
 }  // namespace skintest
