@@ -1,5 +1,4 @@
-// The five skin images read back from the built surfaces: the stated pixels as tables, checked
-// by one runner that shows the whole run on a mismatch; the shading schemes as properties.
+// The five skin images as built: the stated pixels as tables, the shading schemes as properties.
 #include <doctest.h>
 
 #include <cmath>
@@ -39,7 +38,7 @@ int Luma(Rgb c)
     return 299 * int(c >> 16 & 0xFF) + 587 * int(c >> 8 & 0xFF) + 114 * int(c & 0xFF);
 }
 
-// Stated pixels: the colours, "RRGGBB RRGGBB ...", from (x, y) to the right (R) or downwards (D).
+// Stated pixels "RRGGBB RRGGBB ..." from (x, y) rightwards (R) or down (D); a mismatch shows both.
 enum Dir { R, D };
 struct Run { Img image; int x, y; Dir dir; std::string colours; };
 
@@ -59,8 +58,8 @@ void CheckRun(const Run& r)
         std::snprintf(s, sizeof s, i ? " %06X" : "%06X", unsigned(c));
         found += s;
     }
-    INFO("image " << r.image << " from (" << r.x << ", " << r.y << ")");
-    CHECK(found == r.colours);
+    CHECK_MESSAGE(found == r.colours.substr(0, found.size()),
+                  "image " << r.image << " from (" << r.x << ", " << r.y << ")");
 }
 
 const Run Runs[] = {
@@ -127,12 +126,10 @@ void CheckPicture(Img image, int x, const std::vector<std::string>& rows,
                   const std::string& legend)
 {
     for (int y = 0; y < int(rows.size()); ++y) {
-        Run run{image, x, y, R, ""};
-        for (char c : rows[y]) {
-            if (!run.colours.empty()) run.colours += ' ';
-            run.colours += c == '.' ? "FF00FF" : legend.substr(7 * (c - 'a'), 6);
-        }
-        CheckRun(run);
+        std::string run;
+        for (char c : rows[y])
+            run += c == '.' ? "FF00FF " : (legend + " ").substr(7 * (c - 'a'), 7);
+        CheckRun({image, x, y, R, run});
     }
 }
 
@@ -142,8 +139,7 @@ bool InDisc(int x, int y)
     return x >= 0 && y >= 0 && x < 13 && y < 13 && std::abs(x - 6) <= widths[y] / 2;
 }
 
-// Steps down column x from row `first` to `last` against `sense` (-1: never lighter further
-// down, +1: never darker).
+// Steps down column x, rows first to last, against the sense (-1 darkens downwards, +1 lightens).
 int AgainstGrade(Img image, int x, int first, int last, int sense)
 {
     int against = 0;
@@ -154,7 +150,7 @@ int AgainstGrade(Img image, int x, int first, int last, int sense)
 
 }  // namespace
 
-TEST_CASE("the set: five surfaces of the stated sizes, 2,146 pixels, rebuilt the same")
+TEST_CASE("five surfaces of 2,146 pixels, rebuilt the same: every stated pixel, mask and key area")
 {
     const SIZE sizes[] = {{7, 84}, {15, 18}, {18, 24}, {13, 52}, {9, 20}};
     skin::SkinImageSet again;
@@ -165,19 +161,17 @@ TEST_CASE("the set: five surfaces of the stated sizes, 2,146 pixels, rebuilt the
         GetObjectW(GetCurrentObject(again.*Surfaces[i], OBJ_BITMAP), sizeof bm, &bm);
         CHECK((bm.bmWidth == sizes[i].cx && bm.bmHeight == sizes[i].cy));
         for (int p = 0; p < bm.bmWidth * bm.bmHeight; ++p, ++pixels) {
-            const Rgb c = Px(Img(i), p % bm.bmWidth, p / bm.bmWidth);
-            // A new bitmap starts black and no scheme uses black: every pixel was written.
-            wrong += c == 0 || c != test::DcPixel(again.*Surfaces[i], p % bm.bmWidth,
-                                                  p / bm.bmWidth);
+            const int x = p % bm.bmWidth, y = p / bm.bmWidth;
+            const Rgb c = Px(Img(i), x, y);
+            // Unwritten (a new bitmap is black, no scheme is), unlike the rebuild, or a wrong key.
+            wrong += c == 0 || c != test::DcPixel(again.*Surfaces[i], x, y) ||
+                     (c == skin::KeyColor && (i == Face || i == Header));
         }
     }
     skin::ReleaseSkinImageSet(again);
     CHECK(pixels == 2146);
     CHECK(wrong == 0);
-}
 
-TEST_CASE("every stated pixel, the glyph masks and the key areas")
-{
     for (const Run& r : Runs) CheckRun(r);
     for (int top : {0, 21, 42}) {  // ButtonFaceImage cells 0-2: rows 0 and 20, the borders
         CheckRun({Face, 0, top, R, "BFE1F9 6BB3E3 2C97D8 1B8FD5 2C97D8 6BB3E3 BFE1F9"});
@@ -202,18 +196,11 @@ TEST_CASE("every stated pixel, the glyph masks and the key areas")
                  "A8DA8C A6D98B A4D689 A2D387 9FD085 9DCD82 9AC980 98C77E A6D98B A4D689 A3D487 "
                  "A0D186 9ECE83 9BCA81 9AC980 C3E5AF ADDC93 C1E3AE A7D88C A7D58E A3D388 BBDCA9 "
                  "9FCE85 B9D9A7 9FCC87");
-    for (int p = 0; p < 84 * 13; ++p) {
-        const int x = p % 13, y = p / 13;
-        INFO("(" << x << ", " << y << ")");
-        if (y < 52) CHECK((Px(Circle, x, y) == skin::KeyColor) == !InDisc(x, y % 13));
-        if (x < 7) CHECK(Px(Face, x, y) != skin::KeyColor);
-        if (x < 9 && y < 20) CHECK(Px(Header, x, y) != skin::KeyColor);
-    }
 }
 
-TEST_CASE("graded faces, near mirror images, the pressed drop face upside down")
+TEST_CASE("the schemes: graded faces and rings, near or exact mirror images, the drop face flipped")
 {
-    int differing = 0;
+    int differing = 0;  // ButtonFaceImage: pixel pairs about column 3
     for (int p = 0; p < 84 * 3; ++p) {
         const int x = p % 3, y = p / 3, row = y % 21;
         const Rgb a = Px(Face, x, y), b = Px(Face, 6 - x, y);
@@ -225,10 +212,6 @@ TEST_CASE("graded faces, near mirror images, the pressed drop face upside down")
             CHECK(std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)) <= 7);
     }
     CHECK(differing == 24);
-    for (int y = 21 + 3; y <= 21 + 10; ++y) {  // the hot highlight, 0x46C1FB to 0x4CC3FB
-        const Rgb c = Px(Face, 1, y), green = c >> 8 & 0xFF;
-        CHECK((c >= 0x46C1FB && c <= 0x4CC3FB && green >= 0xC1 && green <= 0xC3 && c % 256 == 0xFB));
-    }
     for (int p = 0; p < 4 * 5; ++p) {
         const int cell = p / 5, x = 1 + p % 5, top = 21 * cell;
         INFO("cell " << cell << " column " << x);
@@ -239,57 +222,44 @@ TEST_CASE("graded faces, near mirror images, the pressed drop face upside down")
         const int step = Luma(Px(Face, x, top + 11)) - Luma(Px(Face, x, top + 10));
         CHECK((cell == 2 ? step > 0 : step < 0));
     }
-
-    // DropButtonImage and HeaderItemImage.
-    for (int y = 0; y < 18; ++y) {
+    for (int y = 0; y < 18; ++y) {  // DropButtonImage
         for (int x : {1, 5}) CHECK(Px(Drop, x, y) == Px(Drop, x + 2, y));  // equal sides
         for (int x = 0; x < 4 && y >= 2 && y <= 16; ++x)  // pressed: the hot face upside down
             CHECK(Px(Drop, 4 + x, y) == Px(Drop, x, 18 - y));
     }
     const int grades[][5] = {  // image, column, rows first to last, sense
-        {Drop, 1, 0, 17, -1},   {Drop, 2, 1, 16, -1},   {Header, 2, 0, 9, -1},  {Header, 2, 10, 18, 1},
-        {Header, 5, 0, 9, -1},  {Header, 5, 10, 18, 1}, {Header, 8, 0, 9, -1},  {Header, 8, 10, 18, 1},
-        {Header, 4, 0, 18, -1}, {Header, 7, 1, 18, 1}};
-    for (const auto& g : grades) {
-        INFO("image " << g[0] << " column " << g[1] << " rows " << g[2] << "-" << g[3]);
-        CHECK(AgainstGrade(Img(g[0]), g[1], g[2], g[3], g[4]) == 0);
-    }
-}
+        {Drop, 1, 0, 17, -1}, {Drop, 2, 1, 16, -1}, {Header, 2, 0, 9, -1}, {Header, 2, 10, 18, 1},
+        {Header, 5, 0, 9, -1}, {Header, 5, 10, 18, 1}, {Header, 8, 0, 9, -1},
+        {Header, 8, 10, 18, 1}, {Header, 4, 0, 18, -1}, {Header, 7, 1, 18, 1}};
+    for (const auto& g : grades)
+        CHECK_MESSAGE(AgainstGrade(Img(g[0]), g[1], g[2], g[3], g[4]) == 0,
+                      "image " << g[0] << " column " << g[1] << " rows " << g[2] << "-" << g[3]);
 
-TEST_CASE("OptionCircleImage: a ring darkest on the axes; white, diagonal or mirrored fills")
-{
-    const Rgb fillEnds[4][2] = {{0, 0xFFFFFF}, {0xC3EAF8, 0xE1F5FD}, {0xADE1F5, 0xD5F1FD},
-                                {0, 0xFFFFFF}};  // darkest and lightest inside the ring
-    for (int cell = 0; cell < 4; ++cell) {
+    for (int cell = 0; cell < 4; ++cell) {  // OptionCircleImage
         INFO("cell " << cell);
         const int top = 13 * cell;
         CHECK(Px(Circle, 6, top + 12) == Px(Circle, 6, top));  // the other extremes are stated
-        // Each disc pixel with a rank its brightness must follow: on the ring the angle from the
-        // nearest axis; inside, nearness to the middle (cells 0 and 3) or the diagonal towards
-        // the lower right (hot) or the upper right (pressed).
+        // Brightness follows a rank: on the ring the angle off the axes; inside, nearness to the
+        // middle (cells 0, 3) or the diagonal to the lower right (hot) or upper right (pressed).
         std::vector<std::tuple<bool, double, int>> disc;  // on the ring, rank, brightness
-        Rgb darkestFill = 0xFFFFFF, lightestFill = 0;
         bool mirrored = true;
         for (int p = 0; p < 13 * 13; ++p) {
             const int x = p % 13, y = p / 13;
             const Rgb c = Px(Circle, x, top + y);
             mirrored = mirrored && c == Px(Circle, 12 - x, top + y);
-            if (!InDisc(x, y)) continue;
-            const double a = std::atan2(std::abs(y - 6), std::abs(x - 6));
+            CHECK_MESSAGE((c == skin::KeyColor) == !InDisc(x, y), "(" << x << ", " << y << ")");
             const bool ring =
                 !InDisc(x - 1, y) || !InDisc(x + 1, y) || !InDisc(x, y - 1) || !InDisc(x, y + 1);
-            const double inside = cell == 1 ? x + y : cell == 2 ? x - y : -std::hypot(x - 6, y - 6);
-            disc.emplace_back(ring, ring ? std::min(a, std::acos(0.0) - a) : inside, Luma(c));
-            if (!ring && Luma(c) < Luma(darkestFill)) darkestFill = c;
-            if (!ring && Luma(c) > Luma(lightestFill)) lightestFill = c;
+            const double a = std::atan2(std::abs(y - 6), std::abs(x - 6)), off = std::acos(0.0) - a;
+            const double rank = ring ? std::min(a, off) : cell == 1 ? x + y : cell == 2 ? x - y
+                                                        : -std::hypot(x - 6, y - 6);
+            if (InDisc(x, y)) disc.emplace_back(ring, rank, Luma(c));
         }
         int against = 0;
-        for (auto [ringA, rankA, lumaA] : disc)
-            for (auto [ringB, rankB, lumaB] : disc)
-                against += ringA == ringB && rankA < rankB - 1e-9 && lumaA > lumaB;
+        for (auto [ringA, rankA, a] : disc)
+            for (auto [ringB, rankB, b] : disc)
+                against += ringA == ringB && rankA < rankB - 1e-9 && a > b;
         CHECK(against == 0);
-        if (fillEnds[cell][0] != 0) CHECK(darkestFill == fillEnds[cell][0]);
-        CHECK(lightestFill == fillEnds[cell][1]);
         CHECK(mirrored == (cell == 0 || cell == 3));
     }
 }
