@@ -36,6 +36,6 @@ TEST_CASE("every surface, bitmap and region of a button is deleted by its detach
             DestroyWindow(button);
         else
             CHECK(DetachSkin(button) == 1);
-        CHECK(created.StillAlive() == 0);
+        CHECK(created.StillAlive().empty());
     }
 }

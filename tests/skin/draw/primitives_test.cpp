@@ -87,7 +87,7 @@ TEST_CASE("StretchSkinCell")
             CHECK(StretchSkinCell(d, 1, 1, dw, dh, s, 0, 0, sw, sh, 3, 3, 3, 3) == 0);
             CHECK(StretchSkinCell(d, 1, 1, dw, dh, s, 0, 0, sw, sh, 3, 3, 3, 3, K) == 0);
         }
-        CHECK(made.objects().empty());
+        CHECK(made.Created() == 0);
         CHECK(dst.Wrong([](int, int) { return Ground; }) == 0);
         // A destination smaller than two margins does not crash.
         CHECK(StretchSkinCell(dst.dc, 0, 0, 4, 4, src.dc, 0, 0, 7, 21, 3, 3, 3, 3) != 0);
@@ -207,7 +207,7 @@ TEST_CASE("1,000 calls of each primitive, 100 builds of the image set: nothing l
         const long live = gdi::LiveObjectCount();
         const skintest::CreatedObjects created;
         for (int i = 0; i < c.times; ++i) c.call();
-        CHECK(created.objects().size() == size_t(c.times * c.made));
+        CHECK(created.Created() == c.times * c.made);
         CHECK(gdi::LiveObjectCount() - live == c.times * c.leaked);
         const auto alive = created.StillAlive();
         CHECK(alive.size() == size_t(c.times * c.leaked));

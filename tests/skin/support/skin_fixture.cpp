@@ -133,11 +133,17 @@ int CreatedObjects::CountOfType(DWORD type) const
     return n;
 }
 
-int CreatedObjects::StillAlive() const
+int CreatedObjects::Created() const
 {
-    int n = 0;
-    for (const auto& [object, t] : g_created) n += GetObjectType(object) != 0;
-    return n;
+    return static_cast<int>(g_created.size());
+}
+
+std::vector<HGDIOBJ> CreatedObjects::StillAlive() const
+{
+    std::vector<HGDIOBJ> alive;
+    for (const auto& [object, t] : g_created)
+        if (GetObjectType(object)) alive.push_back(object);
+    return alive;
 }
 
 }  // namespace skintest

@@ -51,8 +51,9 @@ class CreatedObjects {
 public:
     CreatedObjects();
     ~CreatedObjects();
+    int Created() const;
     int CountOfType(DWORD type) const;
-    int StillAlive() const;  // how many still exist (GetObjectType non-zero)
+    std::vector<HGDIOBJ> StillAlive() const;  // those that still exist (GetObjectType non-zero)
 };
 
 }  // namespace skintest
