@@ -53,10 +53,7 @@ TEST_CASE("Form1 from start-up to close: controls, layout on every size change, 
         CHECK(used.lfHeight == metrics.lfMessageFont.lfHeight);
     }
 
-    struct Row {
-        const char* what;
-        int show, width;  // a show command, or else a new width
-    };
+    struct Row { const char* what; int show, width; };  // a show command, or else a new width
     // Narrower than 2000 twips (133 pixels) the left edges are negative, applied as they are.
     const Row rows[] = {{"resize", 0, 700}, {"maximize", SW_MAXIMIZE, 0}, {"restore", SW_RESTORE, 0},
                         {"narrow", 0, 120}, {"minimize", SW_MINIMIZE, 0}};
@@ -172,8 +169,8 @@ TEST_CASE("刷新 navigates to exactly the address the browser reports")
 TEST_CASE("a factory that makes no browser ends the start-up, and says why")
 {
     test::RecordingErrors errors;
-    app::Form1 form({test::LoginUrl, [](HWND, const RECT&, app::BrowserEvents&) { return std::unique_ptr<app::Browser>(); },
-                     nullptr, &errors});
+    auto none = [](HWND, const RECT&, app::BrowserEvents&) { return std::unique_ptr<app::Browser>(); };
+    app::Form1 form({test::LoginUrl, none, nullptr, &errors});
     CHECK_FALSE(form.Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
     CHECK(form.Hwnd() == nullptr);
     CHECK(errors.messages == std::vector<std::wstring>{L"无法创建网页浏览器控件。\n程序将继续运行。"});
