@@ -4,63 +4,131 @@
 #include <doctest.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "app/form1.h"
-#include "scripted_browser.h"
 #include "support/test_window.h"
 
 namespace test {
 
 inline constexpr wchar_t LoginUrl[] = L"http://portal.test/dlq_login.php";
 
+// Reports the address, title and Name the test sets; the operation named in `failing` throws.
+struct ScriptedBrowser final : app::Browser {
+    struct Object final : app::BrowserObject { std::wstring name; std::wstring Name() override { return name; } };
+    std::wstring url, title, name = L"Microsoft Web Browser Control", failing;
+    std::vector<std::wstring> navigations;
+    std::vector<RECT> placements;
+    app::BrowserEvents& events;
+    test::Window page;
+    inline static int live = 0;
+
+    ScriptedBrowser(HWND parent, const RECT& r, app::BrowserEvents& e)
+        : events(e), page(MakeChild(parent, L"Static", L"", 0, r.left, r.top, r.right - r.left, r.bottom - r.top))
+    {
+        ++live;
+    }
+    ~ScriptedBrowser() override { --live; }
+
+    // A document completed in the browser object whose Name is `source`.
+    void Complete(const std::wstring& source)
+    {
+        Object o;
+        o.name = source;
+        events.DocumentComplete(o);
+    }
+    void Load(const wchar_t* address, const wchar_t* pageTitle)
+    {
+        url = address;
+        title = pageTitle;
+        Complete(name);
+    }
+    std::wstring Fail(const wchar_t* operation, const std::wstring& value)
+    {
+        if (failing == operation) throw app::AppError(failing + L" 失败");
+        return value;
+    }
+    void Navigate(const std::wstring& a) override { navigations.push_back(Fail(L"Navigate", a)); }
+    std::wstring LocationURL() override { return Fail(L"LocationURL", url); }
+    std::wstring LocationName() override { return Fail(L"LocationName", title); }
+    std::wstring Name() override { return Fail(L"Name", name); }
+    void Place(const RECT& r) override
+    {
+        placements.push_back(r);
+        MoveWindow(page, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+    }
+    HWND Window() override { return page; }
+    bool TranslateAccelerator(MSG&) override { return false; }
+};
+
+// Records every start; the start numbered failOnCall (from 1) throws.
+struct RecordingStarter final : app::ProcessStarter {
+    std::vector<std::wstring> lines;
+    std::vector<int> shows;
+    int failOnCall = 0;
+    void Start(const std::wstring& line, int show) override
+    {
+        lines.push_back(line);
+        shows.push_back(show);
+        if (static_cast<int>(lines.size()) == failOnCall) throw app::AppError(L"无法启动程序：" + line, E_FAIL);
+    }
+};
+
+struct RecordingErrors final : app::ErrorReport {
+    std::vector<std::wstring> messages;
+    void Report(HWND, const std::wstring& m) noexcept override { messages.push_back(m); }
+};
+
 struct Launcher {
     RecordingStarter starter;
-    RecordingErrorReport errors;
+    RecordingErrors errors;
     ScriptedBrowser* browser = nullptr;
     app::Form1 form;
 
-    explicit Launcher(std::wstring failingBrowserCall = {})
-        : form({LoginUrl, ScriptedBrowserFactory(&browser, std::move(failingBrowserCall)), &starter,
-                &errors})
+    explicit Launcher(std::wstring failing = {})
+        : form({LoginUrl,
+                [this, failing](HWND p, const RECT& r, app::BrowserEvents& e) {
+                    browser = new ScriptedBrowser(p, r, e);
+                    browser->failing = failing;
+                    return std::unique_ptr<app::Browser>(browser);
+                },
+                &starter, &errors})
     {
         REQUIRE(form.Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
-        REQUIRE(browser != nullptr);
     }
-
     HWND hwnd() const { return form.Hwnd(); }
-    int OuterWidth() const
+    // Exactly one error went to the player, and it names `error`.
+    bool Reported(const std::wstring& error) const
     {
-        RECT r{};
-        GetWindowRect(form.Hwnd(), &r);
-        return r.right - r.left;
+        return errors.messages.size() == 1 && errors.messages[0].find(error) != std::wstring::npos;
     }
-    int OuterHeight() const
-    {
-        RECT r{};
-        GetWindowRect(form.Hwnd(), &r);
-        return r.bottom - r.top;
-    }
-    std::wstring Caption() const
-    {
-        wchar_t text[256]{};
-        GetWindowTextW(form.Hwnd(), text, 256);
-        return text;
-    }
-    void Click(HWND button) const { SendMessageW(button, BM_CLICK, 0, 0); }
 };
 
-// UTF-8, for doctest's messages.
+inline std::wstring ExeDirectory()
+{
+    wchar_t path[MAX_PATH]{};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::wstring(path).substr(0, std::wstring(path).rfind(L'\\'));
+}
+
+// A window's text or class name: Read(GetWindowTextW, w), Read(GetClassNameW, w).
+inline std::wstring Read(int(WINAPI* get)(HWND, LPWSTR, int), HWND w)
+{
+    wchar_t text[256]{};
+    get(w, text, 256);
+    return text;
+}
+
+// UTF-8 and rectangles as text, for doctest's messages.
 inline std::string Narrow(const std::wstring& w)
 {
     std::string s(w.size() * 3, '\0');
-    const int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(),
-                                      static_cast<int>(s.size()), nullptr, nullptr);
-    s.resize(n > 0 ? n : 0);
+    s.resize(WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(),
+                                 static_cast<int>(s.size()), nullptr, nullptr));
     return s;
 }
-
-// A rectangle as "{left, top, right, bottom}": compared as text for readable failures.
 inline std::string Text(const RECT& r)
 {
     char text[64];
