@@ -2,20 +2,45 @@
 // expected after each. Messages are sent, not posted: no tick or repaint comes between rows.
 #include <doctest.h>
 
+#include <ostream>
 #include <sstream>
 #include <vector>
 
-#include "button_test_window.h"
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
 #include "skin/interact/fade_timer.h"
+#include "skin/support/skin_fixture.h"
 
-using namespace interacttest;
+using skintest::ButtonWindow;
+using skintest::WaitForFadeEnd;
 using skin::GetSkinProp;
 using skin::SetSkinProp;
 namespace prop = skin::prop;
 
 namespace {
+
+// OLDSTATE, ALPHALEVEL, TIMERID, MOUSEFLAG; -1 in an expectation means "any value".
+struct FadeState {
+    INT_PTR state = -1, level = -1, timer = -1, mouse = -1;
+    bool operator==(const FadeState&) const = default;
+    bool Matches(const FadeState& e) const
+    {
+        auto same = [](INT_PTR a, INT_PTR x) { return x == -1 || a == x; };
+        return same(state, e.state) && same(level, e.level) && same(timer, e.timer) && same(mouse, e.mouse);
+    }
+};
+
+std::ostream& operator<<(std::ostream& os, const FadeState& s)
+{
+    return os << "{OLDSTATE " << s.state << ", ALPHALEVEL " << s.level << ", TIMERID " << s.timer
+              << ", MOUSEFLAG " << s.mouse << "}";
+}
+
+FadeState ReadFadeState(HWND b)
+{
+    return {GetSkinProp(b, prop::OldState), GetSkinProp(b, prop::AlphaLevel), GetSkinProp(b, prop::TimerId),
+            GetSkinProp(b, prop::MouseFlag)};
+}
 
 enum Cursor { Any, Over, Away };
 
@@ -35,7 +60,7 @@ void RunRows(HWND button, const std::vector<Row>& rows)
         if (row.cursor == Away) skintest::CursorAway();
         SendMessageW(button, row.message, row.wParam, MAKELPARAM(10, 10));
         const FadeState actual = ReadFadeState(button);
-        if (!Matches(actual, row.expected)) {
+        if (!actual.Matches(row.expected)) {
             std::ostringstream report;
             report << "row \"" << row.what << "\" (message 0x" << std::hex << row.message << ", wParam 0x"
                    << row.wParam << std::dec << "): expected " << row.expected << ", got " << actual;

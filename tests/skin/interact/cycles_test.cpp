@@ -1,7 +1,7 @@
 // Many interactions leave nothing behind: no GDI object, no timer.
 #include <doctest.h>
 
-#include "button_test_window.h"
+#include "skin/support/skin_fixture.h"
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
 #include "skin/draw/gdi_objects.h"
@@ -10,7 +10,7 @@ TEST_CASE("2,000 hover-press-release cycles and a detach leave no GDI object and
 {
     const long baseline = skin::gdi::LiveObjectCount();
     {
-        interacttest::ButtonWindow w(BS_PUSHBUTTON, L"Button", 100, 100, true);
+        skintest::ButtonWindow w(BS_PUSHBUTTON, L"Button", 100, 100, true);
         const long skinned = skin::gdi::LiveObjectCount();
         for (int i = 0; i < 2000; ++i)
             for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_TIMER, WM_MOUSELEAVE})

@@ -1,11 +1,12 @@
 // Whole fades on the real 15 ms timer: how many blends they make and what they leave on screen.
 #include <doctest.h>
 
-#include "button_test_window.h"
+#include "skin/support/skin_fixture.h"
 #include "skin/core/window_props.h"
 #include "skin/interact/fade_timer.h"
 
-using namespace interacttest;
+using skintest::ButtonWindow;
+using skintest::WaitForFadeEnd;
 using skin::GetSkinProp;
 using skin::SetSkinProp;
 namespace prop = skin::prop;

@@ -2,10 +2,11 @@
 // button, with the pixels on screen checked at the end of each.
 #include <doctest.h>
 
-#include "button_test_window.h"
+#include "skin/support/skin_fixture.h"
 #include "skin/core/window_props.h"
 
-using namespace interacttest;
+using skintest::ButtonWindow;
+using skintest::WaitForFadeEnd;
 using skin::GetSkinProp;
 namespace prop = skin::prop;
 

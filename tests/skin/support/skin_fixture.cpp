@@ -1,8 +1,10 @@
 #include "skin/support/skin_fixture.h"
 
+#include <cwchar>
 #include <utility>
 
 #include "skin/core/skin_window_proc.h"
+#include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
 #include "skin/draw/gdi_objects.h"
 
@@ -144,6 +146,29 @@ std::vector<HGDIOBJ> CreatedObjects::StillAlive() const
     for (const auto& [object, t] : g_created)
         if (GetObjectType(object)) alive.push_back(object);
     return alive;
+}
+
+ButtonWindow::ButtonWindow(DWORD style, const wchar_t* buttonClass, int x, int y, bool countTicks)
+    : parent(test::MakeTopLevel(L"FadeTestParent", x, y, 240, 120))
+{
+    if (wcscmp(buttonClass, L"Button") != 0) test::RegisterClassOnce(buttonClass);
+    button = test::MakeChild(parent, buttonClass, L"Go", style, 40, 40, 80, 25).release();
+    if (countTicks) ticks = std::make_unique<MessageCounter>(button, WM_TIMER);
+    SetForegroundWindow(parent);
+    CursorAway();
+    skin::SkinWindow(button);
+    UpdateWindow(parent);
+    test::Pump(20);
+}
+
+ButtonWindow::~ButtonWindow()
+{
+    DestroyWindow(parent.release());
+}
+
+bool WaitForFadeEnd(HWND button)
+{
+    return test::PumpUntil([button] { return skin::GetSkinProp(button, skin::prop::TimerId) == 0; }, 5000);
 }
 
 }  // namespace skintest

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,12 @@ int InteriorDifferences(HWND button, int state);
 void CursorOnto(HWND window);  // the middle of the window
 void CursorAway();             // where no window of the tests is
 
+// A window at (x, y) with an 80 x 25 button of the class; only the button is skinned. The cursor
+// is moved away and the first paint done, so the button rests on its normal face. With
+// countTicks its WM_TIMER messages are counted under the skin.
+struct ButtonWindow;
+bool WaitForFadeEnd(HWND button);  // pumps until the fade timer has stopped (at most 5 s)
+
 // Counts one message where it reaches the window's procedure as it is now; install it before the
 // skin so that the skin passes the messages on to it. One counter at a time.
 class MessageCounter {
@@ -54,6 +61,15 @@ public:
     int Created() const;
     int CountOfType(DWORD type) const;
     std::vector<HGDIOBJ> StillAlive() const;  // those that still exist (GetObjectType non-zero)
+};
+
+struct ButtonWindow {
+    explicit ButtonWindow(DWORD style = BS_PUSHBUTTON, const wchar_t* buttonClass = L"Button",
+                          int x = 100, int y = 100, bool countTicks = false);
+    ~ButtonWindow();
+    test::Window parent;
+    HWND button = nullptr;
+    std::unique_ptr<MessageCounter> ticks;
 };
 
 }  // namespace skintest
