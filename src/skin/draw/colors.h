@@ -14,11 +14,6 @@ constexpr COLORREF ToColorRef(Rgb c)
     return RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
 }
 
-constexpr Rgb FromColorRef(COLORREF c)
-{
-    return (Rgb{GetRValue(c)} << 16) | (Rgb{GetGValue(c)} << 8) | Rgb{GetBValue(c)};
-}
-
 inline constexpr Rgb FrameColor = 0x54A5D5;
 inline constexpr Rgb DisabledFrameColor = 0xA4CFE9;
 inline constexpr Rgb PressedFrameColor = 0x3986C4;

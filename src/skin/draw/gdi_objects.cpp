@@ -12,7 +12,6 @@ std::unordered_set<HANDLE>& Live()
     return live;
 }
 
-long created = 0;
 CreationObserver g_observer = nullptr;
 
 template <class H>
@@ -20,7 +19,6 @@ H Track(H handle)
 {
     if (handle) {
         Live().insert(handle);
-        ++created;
         if (g_observer) g_observer(handle);
     }
     return handle;
@@ -89,24 +87,14 @@ int SetWindowRegion(HWND window, HRGN region, BOOL redraw)
     return ok;
 }
 
-void SetCreationObserver(CreationObserver observer)
-{
-    g_observer = observer;
-}
-
 long LiveObjectCount()
 {
     return static_cast<long>(Live().size());
 }
 
-long CreatedObjectCount()
+void SetCreationObserver(CreationObserver observer)
 {
-    return created;
-}
-
-std::vector<HGDIOBJ> LiveObjects()
-{
-    return {Live().begin(), Live().end()};
+    g_observer = observer;
 }
 
 }  // namespace skin::gdi

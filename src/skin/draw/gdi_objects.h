@@ -6,7 +6,6 @@
 // a stock object) is passed to the platform and leaves the count alone.
 #include <windows.h>
 
-#include <vector>
 
 #include "skin/draw/colors.h"
 
@@ -29,11 +28,6 @@ int SetWindowRegion(HWND window, HRGN region, BOOL redraw);
 
 // Objects created here and not yet deleted (or handed over).
 long LiveObjectCount();
-// Objects created here since the program started, deleted or not: lets a test see that an
-// operation really went through this layer, so that an unchanged live count means something.
-long CreatedObjectCount();
-// The handles behind LiveObjectCount, for telling what was left behind (GetObjectType).
-std::vector<HGDIOBJ> LiveObjects();
 
 // Called with every object created here, so a test can check each one is gone afterwards.
 using CreationObserver = void (*)(HGDIOBJ object);
