@@ -5,7 +5,6 @@
 #include "skin/core/window_props.h"
 #include "skin/draw/button_faces.h"
 #include "skin/draw/gdi_objects.h"
-#include "skin/draw/primitives.h"
 #include "skin/interact/fade_timer.h"
 
 namespace skin {
@@ -28,31 +27,22 @@ void RepaintWholeWindow(HWND window)
 void SetUpCommandButton(HWND window)
 {
     HDC windowDc = GetWindowDC(window);
-    WindowBounds bounds;
-    GetWindowBounds(window, bounds);
+    HDC faces[4];
     for (int i = 0; i < 4; ++i) {
-        HDC face = gdi::CreateCompatibleDC(windowDc);
-        HBITMAP bitmap = gdi::CreateCompatibleBitmap(windowDc, bounds.width, bounds.height);
-        gdi::DeleteObject(SelectObject(face, bitmap));
-        SetSkinProp(window, prop::FaceDc[i], reinterpret_cast<INT_PTR>(face));
-        SetSkinProp(window, prop::FaceBitmap[i], reinterpret_cast<INT_PTR>(bitmap));
+        faces[i] = gdi::CreateCompatibleDC(windowDc);
+        SetSkinProp(window, prop::FaceDc[i], reinterpret_cast<INT_PTR>(faces[i]));
     }
-    RenderButtonFaces(window);
+    FitButtonFaces(window, windowDc, faces);
     ReleaseDC(window, windowDc);
 
     const LONG style = GetWindowLongW(window, GWL_STYLE);
-    // Push buttons (types 0, 1, 8, 9) stop drawing their own face; check boxes, radio buttons and
-    // group boxes of the same class keep theirs.
-    if ((style & 6) == 0) SendMessageW(window, BM_SETSTYLE, BS_OWNERDRAW, -1);
+    if (!DrawsOwnFace(style)) SendMessageW(window, BM_SETSTYLE, BS_OWNERDRAW, -1);
 
     SetSkinProp(window, prop::OldStyle, style);
     SetSkinProp(window, prop::MouseFlag, 0);
     SetSkinProp(window, prop::TimerId, 0);
-    SetSkinProp(window, prop::OldState, IsWindowEnabled(window) ? 0 : 3);
+    SetSkinProp(window, prop::OldState, IsWindowEnabled(window) ? look::Normal : look::Disabled);
     SetSkinProp(window, prop::AlphaLevel, 0);
-
-    gdi::SetWindowRegion(
-        window, gdi::CreateRoundRectRgn(0, 0, bounds.width + 1, bounds.height + 1, 3, 3), TRUE);
 }
 
 void TearDownCommandButton(HWND window)

@@ -21,6 +21,14 @@ inline constexpr const char* FaceDc[4] = {"0HDC", "1HDC", "2HDC", "3HDC"};
 inline constexpr const char* FaceBitmap[4] = {"0BMP", "1BMP", "2BMP", "3BMP"};
 }  // namespace prop
 
+// The looks of a control, as OLDSTATE holds them (Disabled only for command buttons).
+namespace look {
+inline constexpr INT_PTR Normal = 0;
+inline constexpr INT_PTR Hot = 1;
+inline constexpr INT_PTR Pressed = 2;
+inline constexpr INT_PTR Disabled = 3;
+}  // namespace look
+
 inline INT_PTR GetSkinProp(HWND window, const char* name)
 {
     return reinterpret_cast<INT_PTR>(GetPropA(window, name));

@@ -2,6 +2,7 @@
 
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
+#include "skin/draw/gdi_objects.h"
 #include "skin/draw/primitives.h"
 
 namespace skin {
@@ -13,6 +14,20 @@ constexpr int kFaceMargin = 3;
 constexpr int kCaptionInset = 2;
 
 }  // namespace
+
+void FitButtonFaces(HWND window, HDC windowDc, const HDC (&faces)[4])
+{
+    WindowBounds bounds;
+    GetWindowBounds(window, bounds);
+    for (int i = 0; i < 4; ++i) {
+        HBITMAP bitmap = gdi::CreateCompatibleBitmap(windowDc, bounds.width, bounds.height);
+        gdi::DeleteObject(SelectObject(faces[i], bitmap));
+        SetSkinProp(window, prop::FaceBitmap[i], reinterpret_cast<INT_PTR>(bitmap));
+    }
+    RenderButtonFaces(window);
+    gdi::SetWindowRegion(
+        window, gdi::CreateRoundRectRgn(0, 0, bounds.width + 1, bounds.height + 1, 3, 3), TRUE);
+}
 
 void RenderButtonFaces(HWND window)
 {
@@ -32,7 +47,7 @@ void RenderButtonFaces(HWND window)
         SetBkMode(face, TRANSPARENT);
         StretchSkinCell(face, 0, 0, w, h, image, 0, kFaceCellHeight * state, kFaceCellWidth,
                         kFaceCellHeight, kFaceMargin, kFaceMargin, kFaceMargin, kFaceMargin);
-        SetTextColor(face, ToColorRef(state == 3 ? DisabledCaptionColor : Black));
+        SetTextColor(face, ToColorRef(state == look::Disabled ? DisabledCaptionColor : Black));
         DrawCaptionText(face, caption, kCaptionInset, kCaptionInset, w - 2 * kCaptionInset,
                         h - 2 * kCaptionInset, CaptionTextFormat);
         if (focused)
@@ -50,11 +65,11 @@ LRESULT PaintButtonFace(HWND window, HDC dc)
 LRESULT PaintButtonFaceAs(HWND window, HDC dc, INT_PTR state, INT_PTR level)
 {
     if (!IsWindowEnabled(window)) {
-        state = 3;
+        state = look::Disabled;
         SetSkinProp(window, prop::OldState, state);
     }
-    if (GetSkinProp(window, prop::OldStyle) & 6) return 0;
-    if (state < 0 || state > 3) return 0;  // no face for it
+    if (DrawsOwnFace(GetSkinProp(window, prop::OldStyle))) return 0;
+    if (state < look::Normal || state > look::Disabled) return 0;  // no face for it
 
     WindowBounds bounds;
     GetWindowBounds(window, bounds);

@@ -8,11 +8,6 @@
 namespace skin {
 namespace {
 
-constexpr INT_PTR Normal = 0;
-constexpr INT_PTR Hot = 1;
-constexpr INT_PTR Pressed = 2;
-constexpr INT_PTR Disabled = 3;
-
 void SetLook(HWND button, INT_PTR state, INT_PTR level)
 {
     SetSkinProp(button, prop::OldState, state);
@@ -24,7 +19,7 @@ void SetLook(HWND button, INT_PTR state, INT_PTR level)
 void ButtonMouseMove(HWND button)
 {
     if (EnterControl(button)) {
-        SetLook(button, Hot, 0);
+        SetLook(button, look::Hot, 0);
         StartFadeTimer(button);
     } else if (!IsCursorOver(button)) {
         // Dragged off with the button held: cover what the control drew with the current face.
@@ -37,31 +32,31 @@ void ButtonMouseMove(HWND button)
 void ButtonMouseLeave(HWND button)
 {
     SetSkinProp(button, prop::MouseFlag, 0);
-    SetLook(button, Hot, LeaveHotLevel);
-    PaintButtonFaceAs(button, nullptr, Hot, LeaveHotLevel);
-    SetLook(button, Normal, 0);
+    SetLook(button, look::Hot, LeaveHotLevel);
+    PaintButtonFaceAs(button, nullptr, look::Hot, LeaveHotLevel);
+    SetLook(button, look::Normal, 0);
     StartFadeTimer(button);
 }
 
 void ButtonPress(HWND button)
 {
     StopFadeTimer(button);
-    SetLook(button, Pressed, 255);
-    PaintButtonFaceAs(button, nullptr, Pressed, 255);
+    SetLook(button, look::Pressed, 255);
+    PaintButtonFaceAs(button, nullptr, look::Pressed, 255);
     SetSkinProp(button, prop::AlphaLevel, 0);
 }
 
 void ButtonRelease(HWND button)
 {
     SetSkinProp(button, prop::MouseFlag, 0);
-    SetLook(button, Normal, ReleaseStartLevel);
+    SetLook(button, look::Normal, ReleaseStartLevel);
     StartFadeTimer(button);
 }
 
 void ButtonSpaceRelease(HWND button)
 {
     SetSkinProp(button, prop::MouseFlag, 0);
-    SetLook(button, Normal, 0);
+    SetLook(button, look::Normal, 0);
     StartFadeTimer(button);
 }
 
@@ -69,7 +64,7 @@ void ButtonEnable(HWND button, bool enabled)
 {
     // Blends at the level a running or finished fade left; the new face shows fully at the
     // next repaint or fade.
-    const INT_PTR state = enabled ? Normal : Disabled;
+    const INT_PTR state = enabled ? look::Normal : look::Disabled;
     SetSkinProp(button, prop::OldState, state);
     PaintButtonFaceAs(button, nullptr, state, GetSkinProp(button, prop::AlphaLevel));
 }

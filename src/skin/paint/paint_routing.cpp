@@ -14,7 +14,7 @@ namespace {
 LRESULT PaintCommandButton(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
                            LPARAM lParam)
 {
-    if (GetSkinProp(window, prop::OldStyle) & 6)
+    if (DrawsOwnFace(GetSkinProp(window, prop::OldStyle)))
         return CallPrevious(previous, window, message, wParam, lParam);
     StopFadeTimer(window);
     SetSkinProp(window, prop::AlphaLevel, 255);

@@ -2,8 +2,6 @@
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
 #include "skin/draw/button_faces.h"
-#include "skin/draw/gdi_objects.h"
-#include "skin/draw/primitives.h"
 #include "skin/paint/paint_handlers.h"
 
 namespace skin {
@@ -14,20 +12,12 @@ LRESULT OnSize(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARA
         return CallPrevious(previous, window, message, wParam, lParam);
     const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
 
-    // New bitmaps of the new size in the same four surfaces, faces drawn anew, a new region.
+    // The same four surfaces get bitmaps, faces and a region of the new size.
+    HDC faces[4];
+    for (int i = 0; i < 4; ++i) faces[i] = reinterpret_cast<HDC>(GetSkinProp(window, prop::FaceDc[i]));
     HDC windowDc = GetWindowDC(window);
-    WindowBounds bounds;
-    GetWindowBounds(window, bounds);
-    for (int i = 0; i < 4; ++i) {
-        const auto face = reinterpret_cast<HDC>(GetSkinProp(window, prop::FaceDc[i]));
-        HBITMAP bitmap = gdi::CreateCompatibleBitmap(windowDc, bounds.width, bounds.height);
-        gdi::DeleteObject(SelectObject(face, bitmap));
-        SetSkinProp(window, prop::FaceBitmap[i], reinterpret_cast<INT_PTR>(bitmap));
-    }
-    RenderButtonFaces(window);
+    FitButtonFaces(window, windowDc, faces);
     ReleaseDC(window, windowDc);
-    gdi::SetWindowRegion(
-        window, gdi::CreateRoundRectRgn(0, 0, bounds.width + 1, bounds.height + 1, 3, 3), TRUE);
     return result;
 }
 
