@@ -6,6 +6,7 @@ set -eu
 need=""
 have() { command -v "$1" >/dev/null 2>&1; }
 have i686-w64-mingw32-g++ || need="$need g++-mingw-w64-i686"
+have x86_64-w64-mingw32-g++ || need="$need g++-mingw-w64-x86-64"
 have cmake || need="$need cmake"
 have make || need="$need make"
 have Xvfb || need="$need xvfb"
@@ -14,10 +15,12 @@ have import || need="$need imagemagick"
 have flock || need="$need util-linux"
 [ -f /usr/include/doctest/doctest.h ] || need="$need doctest-dev"
 [ -f /usr/share/fonts/truetype/wqy/wqy-microhei.ttc ] || need="$need fonts-wqy-microhei"
-# The 32-bit loader is what runs our i686 programs.
-if ! have wine || ! { [ -x /usr/lib/wine/wine ] || dpkg -s wine32:i386 >/dev/null 2>&1; }; then
-    need="$need wine wine32:i386"
-fi
+# Wine's own fonts: without Marlett the caption buttons show letters instead of their symbols.
+dpkg -s fonts-wine >/dev/null 2>&1 || need="$need fonts-wine"
+# Both loaders, named: the wine package is satisfied by the 32-bit one alone, and the 64-bit one
+# is what runs the tests on machines that cannot execute 32-bit programs.
+[ -x /usr/lib/wine/wine64 ] || need="$need wine wine64"
+[ -x /usr/lib/wine/wine ] || need="$need wine wine32:i386"
 
 [ -z "$need" ] && exit 0
 
