@@ -26,14 +26,14 @@ void RepaintWholeWindow(HWND window)
 
 void SetUpCommandButton(HWND window)
 {
-    HDC windowDc = GetWindowDC(window);
+    HDC windowDc = gdi::GetWindowDC(window);
     HDC faces[4];
     for (int i = 0; i < 4; ++i) {
         faces[i] = gdi::CreateCompatibleDC(windowDc);
         SetSkinProp(window, prop::FaceDc[i], reinterpret_cast<INT_PTR>(faces[i]));
     }
     FitButtonFaces(window, windowDc, faces);
-    ReleaseDC(window, windowDc);
+    gdi::ReleaseDC(window, windowDc);
 
     const LONG style = GetWindowLongW(window, GWL_STYLE);
     if (!DrawsOwnFace(style)) SendMessageW(window, BM_SETSTYLE, BS_OWNERDRAW, -1);

@@ -74,11 +74,11 @@ LRESULT PaintButtonFaceAs(HWND window, HDC dc, INT_PTR state, INT_PTR level)
     WindowBounds bounds;
     GetWindowBounds(window, bounds);
     const auto face = reinterpret_cast<HDC>(GetSkinProp(window, prop::FaceDc[state]));
-    HDC target = dc ? dc : GetWindowDC(window);
+    HDC target = dc ? dc : gdi::GetWindowDC(window);
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(level), 0};
     AlphaBlend(target, 0, 0, bounds.width, bounds.height, face, 0, 0, bounds.width, bounds.height,
                blend);
-    if (!dc) ReleaseDC(window, target);
+    if (!dc) gdi::ReleaseDC(window, target);
     return 0;
 }
 

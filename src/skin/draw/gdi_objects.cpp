@@ -14,6 +14,16 @@ std::unordered_set<HANDLE>& Live()
 
 CreationObserver g_observer = nullptr;
 
+// Window DCs come from a cache and the same handle may be handed out twice, so they are counted,
+// not kept in the set.
+long g_windowDcs = 0;
+
+HDC CountWindowDC(HDC dc)
+{
+    if (dc) ++g_windowDcs;
+    return dc;
+}
+
 template <class H>
 H Track(H handle)
 {
@@ -87,9 +97,26 @@ int SetWindowRegion(HWND window, HRGN region, BOOL redraw)
     return ok;
 }
 
+HDC GetWindowDC(HWND window)
+{
+    return CountWindowDC(::GetWindowDC(window));
+}
+
+HDC GetDC(HWND window)
+{
+    return CountWindowDC(::GetDC(window));
+}
+
+int ReleaseDC(HWND window, HDC dc)
+{
+    const int released = ::ReleaseDC(window, dc);
+    if (released && dc) --g_windowDcs;
+    return released;
+}
+
 long LiveObjectCount()
 {
-    return static_cast<long>(Live().size());
+    return static_cast<long>(Live().size()) + g_windowDcs;
 }
 
 void SetCreationObserver(CreationObserver observer)

@@ -6,7 +6,6 @@
 // a stock object) is passed to the platform and leaves the count alone.
 #include <windows.h>
 
-
 #include "skin/draw/colors.h"
 
 namespace skin::gdi {
@@ -26,7 +25,12 @@ BOOL DeleteObject(HGDIOBJ object);
 // to the window and stops counting it when the call succeeds.
 int SetWindowRegion(HWND window, HRGN region, BOOL redraw);
 
-// Objects created here and not yet deleted (or handed over).
+// A window's device contexts, taken and given back here so that a missing release is counted.
+HDC GetWindowDC(HWND window);
+HDC GetDC(HWND window);
+int ReleaseDC(HWND window, HDC dc);
+
+// Objects created here and not yet deleted (or handed over), and window DCs not yet released.
 long LiveObjectCount();
 
 // Called with every object created here, so a test can check each one is gone afterwards.

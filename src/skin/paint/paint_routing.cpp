@@ -1,6 +1,7 @@
 #include "skin/core/control_kind.h"
 #include "skin/core/window_props.h"
 #include "skin/draw/button_faces.h"
+#include "skin/draw/gdi_objects.h"
 #include "skin/draw/primitives.h"
 #include "skin/interact/fade_timer.h"
 #include "skin/paint/paint_handlers.h"
@@ -29,9 +30,9 @@ void FrameWholeWindow(HWND window, bool innerFrame)
 {
     WindowBounds bounds;
     GetWindowBounds(window, bounds);
-    HDC dc = GetWindowDC(window);
+    HDC dc = gdi::GetWindowDC(window);
     DrawSkinFrame(dc, bounds.width, bounds.height, IsWindowEnabled(window) != 0, innerFrame);
-    ReleaseDC(window, dc);
+    gdi::ReleaseDC(window, dc);
 }
 
 LRESULT PaintFramedList(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
