@@ -51,7 +51,8 @@ fi
 
 case "$arch" in
 32)
-    loader=/usr/lib/wine/wine
+    # VELMORA_WINE32 stands in for the 32-bit loader (how the skip path is tried on any machine).
+    loader=${VELMORA_WINE32:-/usr/lib/wine/wine}
     export WINEARCH=win32
     state=${VELMORA_WINE_DIR:-$root/build/wine}
     ;;
@@ -65,8 +66,6 @@ case "$arch" in
     exit 2
     ;;
 esac
-# Tests of the skip path point this at a loader that cannot run.
-loader=${VELMORA_WINE_LOADER:-$loader}
 
 export WINELOADER="$loader"
 export WINEPREFIX="$state/prefix"
@@ -116,6 +115,11 @@ make_prefix() {
                 reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
                     /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei'
             done
+            # Wine draws the caption buttons with Marlett but does not look in its own font
+            # folder for it here: without this copy they show the letters "0 1 r".
+            fonts="$WINEPREFIX/drive_c/windows/Fonts"
+            [ -f /usr/share/wine/fonts/marlett.ttf ] && mkdir -p "$fonts" &&
+                cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
             wineserver -w
             touch "$WINEPREFIX/.ready"
         fi
@@ -155,6 +159,13 @@ start_xvfb() {
     done
 }
 
+stop_xvfb() {
+    if [ -s "$state/xvfb.pid" ]; then
+        kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+        rm -f "$state/xvfb.pid" "$state/xvfb.display"
+    fi
+}
+
 case "${1:-}" in
 --probe)
     probe
@@ -163,7 +174,8 @@ case "${1:-}" in
     # wineboot waits forever for a display it cannot open, so the display comes first.
     start_xvfb
     use_display
-    make_prefix
+    # A failed preparation leaves no X server behind.
+    make_prefix || { stop_xvfb; exit 1; }
     # Exits 2 when the prefix's server is already running, which is just as good.
     wineserver -p </dev/null >/dev/null 2>&1 || true
     # Services started now do not inherit the caller's pipes (CTest would wait on them).
@@ -171,10 +183,7 @@ case "${1:-}" in
     ;;
 --kill)
     [ -d "$WINEPREFIX" ] && { wineserver -k 2>/dev/null || true; }
-    if [ -s "$state/xvfb.pid" ]; then
-        kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
-        rm -f "$state/xvfb.pid" "$state/xvfb.display"
-    fi
+    stop_xvfb
     ;;
 --display)
     use_display
