@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "skin/draw/display_reference.h"
 #include "skin/draw/primitives.h"
 #include "skin/draw/skin_image_tables.h"
 #include "skin/draw/skin_images.h"
@@ -22,8 +23,10 @@ void WritePixelByPixel(const skin::SkinImageSet& images)
     }
 }
 
+// The same build, surfaces made the same way, with the pixels written one SetPixel each.
 void BuildPixelByPixel(skin::SkinImageSet& images)
 {
+    skin::OpenDisplayReference();
     for (const skin::SkinImageTable& t : skin::SkinImageTables)
         images.*t.surface = skin::CreateSkinSurface(t.width, t.height);
     WritePixelByPixel(images);
@@ -80,6 +83,44 @@ int main()
                                                 13, skin::KeyColor);
                       },
                       [&] { BitBlt(dst, 0, 0, 13, 13, images.OptionCircleImage, 0, 13, SRCCOPY); }));
+
+    // The same block through the platform's own colour-keyed copy; both must leave the same
+    // pixels, or the comparison means nothing.
+    HDC viaSkin = skin::CreateSkinSurface(13, 13), viaPlatform = skin::CreateSkinSurface(13, 13);
+    const auto keyed = [&](HDC target, bool platform) {
+        BitBlt(target, 0, 0, 13, 13, nullptr, 0, 0, WHITENESS);
+        if (platform)
+            TransparentBlt(target, 0, 0, 13, 13, images.OptionCircleImage, 0, 13, 13, 13,
+                           skin::ToColorRef(skin::KeyColor));
+        else
+            skin::BlitTransparent(target, 0, 0, 13, 13, images.OptionCircleImage, 0, 13,
+                                  skin::KeyColor);
+    };
+    keyed(viaSkin, false);
+    keyed(viaPlatform, true);
+    int differing = 0;
+    for (int y = 0; y < 13; ++y)
+        for (int x = 0; x < 13; ++x) differing += GetPixel(viaSkin, x, y) != GetPixel(viaPlatform, x, y);
+    bench::Report("option circle 13 x 13, keyed", "BlitTransparent", "TransparentBlt",
+                  bench::Compare([&] { keyed(viaSkin, false); }, [&] { keyed(viaPlatform, true); }));
+    std::printf("pixels that differ between the two: %d of 169\n", differing);
+    skin::DeleteSkinSurface(viaSkin);
+    skin::DeleteSkinSurface(viaPlatform);
+
+    // A plain program makes an off-screen bitmap against the screen's DC.
+    HDC screen = GetDC(nullptr);
+    bench::Report("surface 75 x 23 made and deleted", "Create+DeleteSkinSurface",
+                  "bare, screen DC",
+                  bench::Compare([&] { skin::DeleteSkinSurface(skin::CreateSkinSurface(75, 23)); },
+                                 [&] {
+                                     HDC dc = CreateCompatibleDC(screen);
+                                     HBITMAP bitmap = CreateCompatibleBitmap(screen, 75, 23);
+                                     HGDIOBJ old = SelectObject(dc, bitmap);
+                                     SelectObject(dc, old);
+                                     DeleteDC(dc);
+                                     DeleteObject(bitmap);
+                                 }));
+    ReleaseDC(nullptr, screen);
 
     skin::DeleteSkinSurface(plain);
     skin::DeleteSkinSurface(dst);

@@ -4,6 +4,7 @@
 #include "skin/core/skin_window_proc.h"
 #include "skin/core/window_props.h"
 #include "skin/draw/button_faces.h"
+#include "skin/draw/display_reference.h"
 #include "skin/draw/gdi_objects.h"
 #include "skin/interact/fade_timer.h"
 
@@ -26,14 +27,14 @@ void RepaintWholeWindow(HWND window)
 
 void SetUpCommandButton(HWND window)
 {
-    HDC windowDc = gdi::GetWindowDC(window);
+    // Compatible with the display, as the window's own DC is, without taking that DC.
+    DisplayContext display;
     HDC faces[4];
     for (int i = 0; i < 4; ++i) {
-        faces[i] = gdi::CreateCompatibleDC(windowDc);
+        faces[i] = gdi::CreateCompatibleDC(display.get());
         SetSkinProp(window, prop::FaceDc[i], reinterpret_cast<INT_PTR>(faces[i]));
     }
-    FitButtonFaces(window, windowDc, faces);
-    gdi::ReleaseDC(window, windowDc);
+    FitButtonFaces(window, faces);
 
     const LONG style = GetWindowLongW(window, GWL_STYLE);
     if (!DrawsOwnFace(style)) SendMessageW(window, BM_SETSTYLE, BS_OWNERDRAW, -1);

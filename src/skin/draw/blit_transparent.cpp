@@ -1,7 +1,7 @@
 #include <ole2.h>
 #include <olectl.h>
 
-#include "skin/draw/owners.h"
+#include "skin/draw/display_reference.h"
 #include "skin/draw/primitives.h"
 
 namespace skin {
@@ -65,7 +65,7 @@ COLORREF TranslateKey(Rgb key, HPALETTE palette)
 void BlitTransparent(HDC dst, int dx, int dy, int width, int height,
                      HDC src, int sx, int sy, Rgb key, HPALETTE palette)
 {
-    OwnedDC display(gdi::CreateDisplayInfoDC());
+    DisplayContext display;
     OwnedPalette ownPalette(palette ? nullptr : gdi::CreateHalftonePalette(display.get()));
     if (!palette) palette = ownPalette.get();
     const COLORREF keyColor = TranslateKey(key, palette);
@@ -81,7 +81,7 @@ void BlitTransparent(HDC dst, int dx, int dy, int width, int height,
     SetTextColor(source.dc(), GetTextColor(src));
     BitBlt(source.dc(), 0, 0, width, height, src, sx, sy, SRCCOPY);
 
-    WorkSurface mask(display.get(), gdi::CreateMonochromeBitmap(width, height), nullptr, false);
+    WorkSurface mask(display.get(), gdi::CreateBitmap(width, height, 1, 1), nullptr, false);
 
     // Colour to monochrome: pixels of the background colour become 1, all others 0.
     SetBkColor(source.dc(), keyColor);

@@ -2,6 +2,7 @@
 
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
+#include "skin/draw/display_reference.h"
 #include "skin/draw/gdi_objects.h"
 #include "skin/draw/primitives.h"
 
@@ -13,23 +14,9 @@ constexpr int kFaceCellHeight = 21;
 constexpr int kFaceMargin = 3;
 constexpr int kCaptionInset = 2;
 
-}  // namespace
-
-void FitButtonFaces(HWND window, HDC windowDc, const HDC (&faces)[4])
-{
-    WindowBounds bounds;
-    GetWindowBounds(window, bounds);
-    for (int i = 0; i < 4; ++i) {
-        HBITMAP bitmap = gdi::CreateCompatibleBitmap(windowDc, bounds.width, bounds.height);
-        gdi::DeleteObject(SelectObject(faces[i], bitmap));
-        SetSkinProp(window, prop::FaceBitmap[i], reinterpret_cast<INT_PTR>(bitmap));
-    }
-    RenderButtonFaces(window);
-    gdi::SetWindowRegion(
-        window, gdi::CreateRoundRectRgn(0, 0, bounds.width + 1, bounds.height + 1, 3, 3), TRUE);
-}
-
-void RenderButtonFaces(HWND window)
+// The faces are off-screen surfaces of exactly the window's size, so each cell is composed
+// straight onto its face: nobody sees it half-drawn.
+void RenderFaces(HWND window, const HDC (&faces)[4])
 {
     WindowBounds bounds;
     GetWindowBounds(window, bounds);
@@ -41,11 +28,11 @@ void RenderButtonFaces(HWND window)
     HDC image = SkinImages().ButtonFaceImage;
 
     for (int state = 0; state < 4; ++state) {
-        const auto face = reinterpret_cast<HDC>(GetSkinProp(window, prop::FaceDc[state]));
+        HDC face = faces[state];
         // The surface keeps the button's font; it never deletes it.
         SelectObject(face, font);
         SetBkMode(face, TRANSPARENT);
-        StretchSkinCell(face, 0, 0, w, h, image, 0, kFaceCellHeight * state, kFaceCellWidth,
+        ComposeSkinCell(face, w, h, image, 0, kFaceCellHeight * state, kFaceCellWidth,
                         kFaceCellHeight, kFaceMargin, kFaceMargin, kFaceMargin, kFaceMargin);
         SetTextColor(face, ToColorRef(state == look::Disabled ? DisabledCaptionColor : Black));
         DrawCaptionText(face, caption, kCaptionInset, kCaptionInset, w - 2 * kCaptionInset,
@@ -54,6 +41,32 @@ void RenderButtonFaces(HWND window)
             DrawFocusBox(face, kCaptionInset, kCaptionInset, w - 2 * kCaptionInset,
                          h - 2 * kCaptionInset);
     }
+}
+
+}  // namespace
+
+void FitButtonFaces(HWND window, const HDC (&faces)[4])
+{
+    WindowBounds bounds;
+    GetWindowBounds(window, bounds);
+    // Bitmaps made against the window's DC would have the display's format too, at many
+    // times the cost.
+    DisplayContext display;
+    for (int i = 0; i < 4; ++i) {
+        HBITMAP bitmap = gdi::CreateCompatibleBitmap(display.get(), bounds.width, bounds.height);
+        gdi::DeleteObject(SelectObject(faces[i], bitmap));
+        SetSkinProp(window, prop::FaceBitmap[i], reinterpret_cast<INT_PTR>(bitmap));
+    }
+    RenderFaces(window, faces);
+    gdi::SetWindowRegion(
+        window, gdi::CreateRoundRectRgn(0, 0, bounds.width + 1, bounds.height + 1, 3, 3), TRUE);
+}
+
+void RenderButtonFaces(HWND window)
+{
+    HDC faces[4];
+    for (int i = 0; i < 4; ++i) faces[i] = reinterpret_cast<HDC>(GetSkinProp(window, prop::FaceDc[i]));
+    RenderFaces(window, faces);
 }
 
 LRESULT PaintButtonFace(HWND window, HDC dc)

@@ -12,10 +12,10 @@ constexpr bool DrawsOwnFace(LONG_PTR buttonStyle)
     return (buttonStyle & 6) != 0;
 }
 
-// Gives the four face surfaces new bitmaps of the window's size (compatible with windowDc,
-// stored under "<i>BMP"), renders the faces and sets the rounded window region of that size:
-// at attach and after every resize.
-void FitButtonFaces(HWND window, HDC windowDc, const HDC (&faces)[4]);
+// Gives the four face surfaces new display-compatible bitmaps of the window's size (stored under
+// "<i>BMP"), renders the faces and sets the rounded window region of that size: at attach and
+// after every resize.
+void FitButtonFaces(HWND window, const HDC (&faces)[4]);
 
 // Draws all four faces anew: the state's cell of ButtonFaceImage stretched over the surface, the
 // caption, and the focus box when the button has the keyboard focus.

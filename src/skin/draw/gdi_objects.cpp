@@ -56,9 +56,9 @@ HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height)
     return Track(::CreateCompatibleBitmap(dc, width, height));
 }
 
-HBITMAP CreateMonochromeBitmap(int width, int height)
+HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel)
 {
-    return Track(::CreateBitmap(width, height, 1, 1, nullptr));
+    return Track(::CreateBitmap(width, height, planes, bitsPerPixel, nullptr));
 }
 
 HBRUSH CreateSolidBrush(Rgb color)

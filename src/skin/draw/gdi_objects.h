@@ -13,7 +13,7 @@ namespace skin::gdi {
 HDC CreateDisplayInfoDC();  // CreateDCA("DISPLAY", ...)
 HDC CreateCompatibleDC(HDC dc);
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
-HBITMAP CreateMonochromeBitmap(int width, int height);
+HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel);
 HBRUSH CreateSolidBrush(Rgb color);
 HPALETTE CreateHalftonePalette(HDC dc);
 HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseW, int ellipseH);

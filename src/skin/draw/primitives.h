@@ -36,6 +36,12 @@ int StretchSkinCell(HDC dst, int dx, int dy, int dw, int dh,
                     int left, int top, int right, int bottom,
                     std::optional<Rgb> transparent = std::nullopt);
 
+// The composition StretchSkinCell makes on its scratch surface, made straight onto an
+// off-screen surface of exactly width x height: the same pixels as StretchSkinCell at (0, 0),
+// without the scratch surface and the copy. Draws nothing when any of the sizes is zero.
+void ComposeSkinCell(HDC surface, int width, int height, HDC src, int sx, int sy, int sw, int sh,
+                     int left, int top, int right, int bottom);
+
 // Copies a width x height block, leaving the destination unchanged where the source pixel is
 // the key colour. Uses its own halftone palette when none is passed.
 void BlitTransparent(HDC dst, int dx, int dy, int width, int height,

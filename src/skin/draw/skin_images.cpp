@@ -1,5 +1,6 @@
 #include "skin/draw/skin_images.h"
 
+#include "skin/draw/display_reference.h"
 #include "skin/draw/primitives.h"
 #include "skin/draw/skin_image_tables.h"
 
@@ -24,6 +25,7 @@ void BuildSkinImageSet(SkinImageSet& images)
 {
     // Building over a set that still holds surfaces would leak them.
     ReleaseSkinImageSet(images);
+    OpenDisplayReference();
     for (const SkinImageTable& table : SkinImageTables)
         images.*table.surface = CreateSkinSurface(table.width, table.height);
     for (const SkinImageTable& table : SkinImageTables) WriteSkinImage(images.*table.surface, table);
@@ -35,6 +37,7 @@ void ReleaseSkinImageSet(SkinImageSet& images)
         DeleteSkinSurface(images.*table.surface);
         images.*table.surface = nullptr;
     }
+    CloseDisplayReference();
 }
 
 }  // namespace skin

@@ -41,6 +41,18 @@ void ComposeNineGrid(HDC scratch, int dw, int dh, HDC src, int sx, int sy, int s
 
 }  // namespace
 
+void ComposeSkinCell(HDC surface, int width, int height, HDC src, int sx, int sy, int sw, int sh,
+                     int left, int top, int right, int bottom)
+{
+    if (width == 0 || height == 0 || sw == 0 || sh == 0) return;
+    if (left <= 0 && top <= 0 && right <= 0 && bottom <= 0) {
+        StretchBlt(surface, 0, 0, width, height, src, sx + left, sy + top, sw - right,
+                   sh - bottom, SRCCOPY);
+    } else {
+        ComposeNineGrid(surface, width, height, src, sx, sy, sw, sh, left, top, right, bottom);
+    }
+}
+
 int StretchSkinCell(HDC dst, int dx, int dy, int dw, int dh,
                     HDC src, int sx, int sy, int sw, int sh,
                     int left, int top, int right, int bottom,
@@ -50,12 +62,7 @@ int StretchSkinCell(HDC dst, int dx, int dy, int dw, int dh,
 
     // Composed off-screen and copied once, so the destination never shows half a cell.
     OwnedSurface scratch(CreateSkinSurface(dw, dh));
-    if (left <= 0 && top <= 0 && right <= 0 && bottom <= 0) {
-        StretchBlt(scratch.get(), 0, 0, dw, dh, src, sx + left, sy + top, sw - right,
-                   sh - bottom, SRCCOPY);
-    } else {
-        ComposeNineGrid(scratch.get(), dw, dh, src, sx, sy, sw, sh, left, top, right, bottom);
-    }
+    ComposeSkinCell(scratch.get(), dw, dh, src, sx, sy, sw, sh, left, top, right, bottom);
 
     if (!transparent) return BitBlt(dst, dx, dy, dw, dh, scratch.get(), 0, 0, SRCCOPY);
     BlitTransparent(dst, dx, dy, dw, dh, scratch.get(), 0, 0, *transparent);

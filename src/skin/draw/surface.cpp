@@ -1,12 +1,12 @@
-#include "skin/draw/owners.h"
+#include "skin/draw/display_reference.h"
 #include "skin/draw/primitives.h"
 
 namespace skin {
 
 HDC CreateSkinSurface(int width, int height)
 {
-    OwnedDC display(gdi::CreateDisplayInfoDC());
-    if (!display) return nullptr;
+    DisplayContext display;
+    if (!display.get()) return nullptr;
     HDC surface = gdi::CreateCompatibleDC(display.get());
     if (!surface) return nullptr;
     HBITMAP bitmap = gdi::CreateCompatibleBitmap(display.get(), width, height);

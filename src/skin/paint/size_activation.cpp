@@ -2,7 +2,6 @@
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
 #include "skin/draw/button_faces.h"
-#include "skin/draw/gdi_objects.h"
 #include "skin/paint/paint_handlers.h"
 
 namespace skin {
@@ -16,9 +15,7 @@ LRESULT OnSize(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARA
     // The same four surfaces get bitmaps, faces and a region of the new size.
     HDC faces[4];
     for (int i = 0; i < 4; ++i) faces[i] = reinterpret_cast<HDC>(GetSkinProp(window, prop::FaceDc[i]));
-    HDC windowDc = gdi::GetWindowDC(window);
-    FitButtonFaces(window, windowDc, faces);
-    gdi::ReleaseDC(window, windowDc);
+    FitButtonFaces(window, faces);
     return result;
 }
 
