@@ -28,7 +28,11 @@ bool IsCursorOver(HWND window)
 {
     POINT cursor{};
     GetCursorPos(&cursor);
-    return WindowFromPoint(cursor) == window;
+    // No window is found at a point outside its own rectangle; the rectangle is read in the
+    // process, WindowFromPoint asks the server and sends WM_NCHITTEST through the skin.
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return PtInRect(&rect, cursor) && WindowFromPoint(cursor) == window;
 }
 
 }  // namespace skin
