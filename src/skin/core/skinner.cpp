@@ -93,6 +93,10 @@ LONG AttachSkin(HWND window)
     if (!window) return 0;
     if (GetSkinProp(window, prop::ProcAddr)) return 0;
     if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return 0;
+    // Skinned, with PROCADDR gone: taking SkinWindowProc as its own previous procedure would
+    // have every message call itself until the stack runs out.
+    if (GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&SkinWindowProc))
+        return 0;
 
     switch (GetControlKind(window)) {
     case ControlKind::Container:
