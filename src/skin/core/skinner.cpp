@@ -24,6 +24,14 @@ void RepaintWholeWindow(HWND window)
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT);
 }
 
+// With no window skinned: the images go, and the next SkinWindow builds them and probes again.
+void ReleaseEngine()
+{
+    g_skinnedWindowCount = 0;
+    ReleaseSkinImageSet(g_images);
+    g_initialized = false;
+}
+
 void SetUpCommandButton(HWND window)
 {
     HDC windowDc = gdi::GetWindowDC(window);
@@ -85,7 +93,10 @@ LONG SkinWindow(HWND window)
         g_trackMouseEventAvailable = ExportExists("TrackMouseEvent", "User32");
         BuildSkinImageSet(g_images);
     }
-    return AttachSkin(window);
+    const LONG attached = AttachSkin(window);
+    // A refused window (null, gone, another thread's) leaves nothing skinned: no images either.
+    if (g_skinnedWindowCount == 0) ReleaseEngine();
+    return attached;
 }
 
 LONG AttachSkin(HWND window)
@@ -163,11 +174,7 @@ LONG DetachSkin(HWND window)
     SetWindowLongPtrW(window, GWLP_WNDPROC, previous);
     RepaintWholeWindow(window);
 
-    if (--g_skinnedWindowCount <= 0) {
-        g_skinnedWindowCount = 0;
-        ReleaseSkinImageSet(g_images);
-        g_initialized = false;
-    }
+    if (--g_skinnedWindowCount <= 0) ReleaseEngine();
     return 1;
 }
 

@@ -3,6 +3,7 @@
 
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
+#include "skin/draw/gdi_objects.h"
 #include "skin/support/skin_fixture.h"
 
 using namespace skin;
@@ -41,4 +42,17 @@ TEST_CASE("a window whose procedure is the skin's already is not attached again,
     g_reached = 0;
     SendMessageW(inner, WM_APP, 0, 0);
     CHECK(g_reached == 1);
+}
+
+TEST_CASE("a window SkinWindow refuses leaves no image set behind")
+{
+    REQUIRE(SkinnedWindowCount() == 0);
+    const long baseline = gdi::LiveObjectCount();
+    const HWND dead = test::MakeTopLevel(L"Form", 0, 0, 50, 50).release();
+    DestroyWindow(dead);
+    for (HWND refused : {HWND{}, dead}) {
+        CHECK(SkinWindow(refused) == 0);
+        CHECK_FALSE(SkinInitialized());
+        CHECK(gdi::LiveObjectCount() == baseline);
+    }
 }
