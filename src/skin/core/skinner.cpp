@@ -64,7 +64,11 @@ void TearDownCommandButton(HWND window)
         RemoveSkinProp(window, prop::FaceBitmap[i]);
     }
     StopFadeTimer(window);
-    SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(GetSkinProp(window, prop::OldStyle)));
+    // Only the button type is the skin's to give back: whether the button is visible or enabled
+    // now is the application's doing since the attach.
+    const LONG saved = static_cast<LONG>(GetSkinProp(window, prop::OldStyle));
+    const LONG current = GetWindowLongW(window, GWL_STYLE);
+    SetWindowLongW(window, GWL_STYLE, (current & ~BS_TYPEMASK) | (saved & BS_TYPEMASK));
     RemoveSkinProp(window, prop::OldStyle);
     RemoveSkinProp(window, prop::MouseFlag);
     RemoveSkinProp(window, prop::TimerId);

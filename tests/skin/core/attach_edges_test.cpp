@@ -1,6 +1,8 @@
 // Attach and detach at their edges: windows the skin must refuse, state detach must leave alone.
 #include <doctest.h>
 
+#include <functional>
+
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
 #include "skin/draw/gdi_objects.h"
@@ -54,5 +56,24 @@ TEST_CASE("a window SkinWindow refuses leaves no image set behind")
         CHECK(SkinWindow(refused) == 0);
         CHECK_FALSE(SkinInitialized());
         CHECK(gdi::LiveObjectCount() == baseline);
+    }
+}
+
+TEST_CASE("detach gives a button its type back and leaves it hidden or disabled as it was made since")
+{
+    const std::pair<const char*, std::function<void(HWND)>> changes[] = {
+        {"hidden", [](HWND b) { ShowWindow(b, SW_HIDE); }},
+        {"disabled", [](HWND b) { EnableWindow(b, FALSE); }},
+    };
+    for (const auto& [change, apply] : changes) {
+        INFO(std::string(change));
+        test::Window parent = test::MakeTopLevel(L"EdgeParent", 0, 0, 200, 100);
+        HWND button = test::MakeChild(parent, L"Button", L"x", BS_DEFPUSHBUTTON, 5, 5, 70, 24).release();
+        const LONG made = GetWindowLongW(button, GWL_STYLE);
+        REQUIRE(SkinWindow(button) == 1);
+        apply(button);
+        const LONG changed = GetWindowLongW(button, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED);
+        REQUIRE(DetachSkin(button) == 1);
+        CHECK(GetWindowLongW(button, GWL_STYLE) == ((made & ~(WS_VISIBLE | WS_DISABLED)) | changed));
     }
 }
