@@ -84,6 +84,9 @@ bool Form1::Create(HINSTANCE instance, int showCommand)
 bool Form1::PreTranslateMessage(MSG& message)
 {
     if (!browser_ || message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+    // Keys for the buttons or the window itself are not the page's (F5 on "刷新" must not reload it).
+    const HWND page = browser_->Window();
+    if (!page || (message.hwnd != page && !IsChild(page, message.hwnd))) return false;
     bool consumed = false;
     RunGuarded(*parts_.errors, hwnd_, [&] { consumed = browser_->TranslateAccelerator(message); });
     return consumed;

@@ -40,7 +40,8 @@ public:
     Browser* WebBrowser1() const { return browser_.get(); }
     const TwipScale& Scale() const { return scale_; }
 
-    // Lets the browser see keyboard messages first (tab between fields and the like).
+    // Lets the browser see keyboard messages for its own windows first (tab between fields and the
+    // like).
     bool PreTranslateMessage(MSG& message);
 
     // Each starts one clearing command; throws AppError when it cannot start.

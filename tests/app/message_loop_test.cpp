@@ -73,6 +73,19 @@ LRESULT CALLBACK RefuseWindows(int code, WPARAM, LPARAM)
 
 }  // namespace
 
+TEST_CASE("the browser looks only at keys for its own windows")
+{
+    KeyLauncher l;
+    const std::pair<HWND, bool> targets[] = {{l.browser->inner, true}, {l.browser->page, true},
+        {l.form.Command1(), false}, {l.form.Command2(), false}, {l.form.Hwnd(), false}};
+    for (const auto& [target, seen] : targets) {
+        g_seen.clear();
+        MSG f5{target, WM_KEYDOWN, VK_F5, 0x3F0001, 0, {}};
+        CHECK_FALSE(l.form.PreTranslateMessage(f5));
+        CHECK(g_seen == std::string(seen ? "b100:74 " : ""));
+    }
+}
+
 TEST_CASE("the loop: the browser first, then an unconsumed key reaches its window with its character")
 {
     KeyLauncher l;
