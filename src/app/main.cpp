@@ -31,7 +31,7 @@ private:
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     app::MessageBoxErrorReport errors;
     OleSession ole;
@@ -42,6 +42,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 
     app::SystemProgramStarter starter;
     app::Form1 form({LoginPageUrl, app::WebBrowserFactory(), &starter, &errors});
-    if (!form.Create(instance, showCommand)) return 1;
+    if (!form.Create(instance)) return 1;
     return app::RunMessageLoop(form);
 }

@@ -57,7 +57,7 @@ struct KeyLauncher {
                          return std::unique_ptr<app::Browser>(browser);
                      },
                      &starter, &errors}};
-    KeyLauncher() { REQUIRE(form.Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL)); }
+    KeyLauncher() { REQUIRE(form.Create(GetModuleHandleW(nullptr))); }
     ~KeyLauncher()
     {
         SendMessageW(form.Hwnd(), WM_CLOSE, 0, 0);
@@ -110,7 +110,7 @@ TEST_CASE("a main window the system refuses before its create handler runs is re
     test::RecordingErrors errors;
     app::Form1 form({test::LoginUrl, {}, nullptr, &errors});
     const HHOOK refuse = SetWindowsHookExW(WH_CBT, RefuseWindows, nullptr, GetCurrentThreadId());
-    CHECK_FALSE(form.Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
+    CHECK_FALSE(form.Create(GetModuleHandleW(nullptr)));
     UnhookWindowsHookEx(refuse);
     REQUIRE(errors.messages.size() == 1);
     CHECK(errors.messages[0].rfind(L"无法创建主窗口。", 0) == 0);
