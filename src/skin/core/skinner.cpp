@@ -204,6 +204,11 @@ bool TrackMouseEventAvailable()
     return g_trackMouseEventAvailable;
 }
 
+void SetTrackMouseEventAvailable(bool available)
+{
+    g_trackMouseEventAvailable = available;
+}
+
 long SkinnedWindowCount()
 {
     return g_skinnedWindowCount;

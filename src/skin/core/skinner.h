@@ -27,6 +27,9 @@ bool ExportExists(const char* functionName, const char* libraryName);
 // Engine state, read by the handlers and the tests.
 bool SkinInitialized();
 bool TrackMouseEventAvailable();
+// Overrides the probe's result until the next probe (the first SkinWindow after the last detach):
+// false has leave tracking go through comctl32, as on a system whose user32 lacks the function.
+void SetTrackMouseEventAvailable(bool available);
 long SkinnedWindowCount();
 const SkinImageSet& SkinImages();
 
