@@ -19,6 +19,5 @@ TEST_CASE("through comctl32's _TrackMouseEvent a button still hears the mouse le
     skintest::CursorAway();  // the platform reports the leave on its next tick, some 100 ms late
     REQUIRE(test::PumpUntil([&] { return GetSkinProp(w.button, prop::MouseFlag) == 0; }, 3000));
     REQUIRE(skintest::WaitForFadeEnd(w.button));
-    CHECK(GetSkinProp(w.button, prop::OldState) == 0);
     CHECK(skintest::InteriorDifferences(w.button, 0) == 0);
 }
