@@ -48,7 +48,7 @@ Form1::~Form1()
     if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
 }
 
-bool Form1::Create(HINSTANCE instance, int showCommand)
+bool Form1::Create(HINSTANCE instance)
 {
     const bool registered =
         RunGuarded(*parts_.errors, nullptr, [&] { RegisterFormClass(instance, WindowProc); });
@@ -69,7 +69,10 @@ bool Form1::Create(HINSTANCE instance, int showCommand)
     RunGuarded(*parts_.errors, hwnd_, [&] { Load(); });
     loaded_ = true;
     const unsigned resizesBefore = resizes_;
-    ShowWindow(hwnd_, showCommand);
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    // A program's first ShowWindow may take the launching shortcut's show command (maximized,
+    // minimized) instead; the window starts normal all the same.
+    if (IsZoomed(hwnd_) || IsIconic(hwnd_)) ShowWindow(hwnd_, SW_SHOWNORMAL);
     // Showing a window whose size has not changed need not send WM_SIZE; the first resize
     // belongs to the first show all the same.
     if (resizes_ == resizesBefore) {
@@ -84,6 +87,9 @@ bool Form1::Create(HINSTANCE instance, int showCommand)
 bool Form1::PreTranslateMessage(MSG& message)
 {
     if (!browser_ || message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+    // Keys for the buttons or the window itself are not the page's (F5 on "刷新" must not reload it).
+    const HWND page = browser_->Window();
+    if (!page || (message.hwnd != page && !IsChild(page, message.hwnd))) return false;
     bool consumed = false;
     RunGuarded(*parts_.errors, hwnd_, [&] { consumed = browser_->TranslateAccelerator(message); });
     return consumed;

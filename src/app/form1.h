@@ -30,9 +30,10 @@ public:
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
-    // Creates the window with its controls, runs the load handler and shows the window.
-    // False when the window could not be created (the reason has been reported).
-    bool Create(HINSTANCE instance, int showCommand);
+    // Creates the window with its controls, runs the load handler and shows the window in the
+    // normal state, whatever show command the program was started with. False when the window
+    // could not be created (the reason has been reported).
+    bool Create(HINSTANCE instance);
 
     HWND Hwnd() const { return hwnd_; }
     HWND Command1() const { return command1_; }
@@ -40,7 +41,8 @@ public:
     Browser* WebBrowser1() const { return browser_.get(); }
     const TwipScale& Scale() const { return scale_; }
 
-    // Lets the browser see keyboard messages first (tab between fields and the like).
+    // Lets the browser see keyboard messages for its own windows first (tab between fields and the
+    // like).
     bool PreTranslateMessage(MSG& message);
 
     // Each starts one clearing command; throws AppError when it cannot start.

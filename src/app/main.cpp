@@ -5,6 +5,7 @@
 #include "app/browser_host.h"
 #include "app/error_report.h"
 #include "app/form1.h"
+#include "app/message_loop.h"
 #include "app/process_starter.h"
 
 namespace {
@@ -28,22 +29,9 @@ private:
     HRESULT result_;
 };
 
-int RunMessageLoop(app::Form1& form)
-{
-    MSG message;
-    for (;;) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got == 0) return static_cast<int>(message.wParam);
-        if (got == -1) return 1;
-        if (form.PreTranslateMessage(message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     app::MessageBoxErrorReport errors;
     OleSession ole;
@@ -54,6 +42,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 
     app::SystemProgramStarter starter;
     app::Form1 form({LoginPageUrl, app::WebBrowserFactory(), &starter, &errors});
-    if (!form.Create(instance, showCommand)) return 1;
-    return RunMessageLoop(form);
+    if (!form.Create(instance)) return 1;
+    return app::RunMessageLoop(form);
 }

@@ -171,7 +171,7 @@ TEST_CASE("a factory that makes no browser ends the start-up, and says why")
     test::RecordingErrors errors;
     auto none = [](HWND, const RECT&, app::BrowserEvents&) { return std::unique_ptr<app::Browser>(); };
     app::Form1 form({test::LoginUrl, none, nullptr, &errors});
-    CHECK_FALSE(form.Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
+    CHECK_FALSE(form.Create(GetModuleHandleW(nullptr)));
     CHECK(form.Hwnd() == nullptr);
     CHECK(errors.messages == std::vector<std::wstring>{L"无法创建网页浏览器控件。\n程序将继续运行。"});
     CHECK(app::RightKey::MouseHook == nullptr);

@@ -96,7 +96,7 @@ struct Launcher {
                 },
                 &starter, &errors})
     {
-        REQUIRE(form.Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
+        REQUIRE(form.Create(GetModuleHandleW(nullptr)));
     }
     HWND hwnd() const { return form.Hwnd(); }
     // Exactly one error went to the player, and it names `error`.

@@ -25,6 +25,14 @@ void RepaintWholeWindow(HWND window)
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT);
 }
 
+// With no window skinned: the images go, and the next SkinWindow builds them and probes again.
+void ReleaseEngine()
+{
+    g_skinnedWindowCount = 0;
+    ReleaseSkinImageSet(g_images);
+    g_initialized = false;
+}
+
 void SetUpCommandButton(HWND window)
 {
     // Compatible with the display, as the window's own DC is, without taking that DC.
@@ -57,7 +65,11 @@ void TearDownCommandButton(HWND window)
         RemoveSkinProp(window, prop::FaceBitmap[i]);
     }
     StopFadeTimer(window);
-    SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(GetSkinProp(window, prop::OldStyle)));
+    // Only the button type is the skin's to give back: whether the button is visible or enabled
+    // now is the application's doing since the attach.
+    const LONG saved = static_cast<LONG>(GetSkinProp(window, prop::OldStyle));
+    const LONG current = GetWindowLongW(window, GWL_STYLE);
+    SetWindowLongW(window, GWL_STYLE, (current & ~BS_TYPEMASK) | (saved & BS_TYPEMASK));
     RemoveSkinProp(window, prop::OldStyle);
     RemoveSkinProp(window, prop::MouseFlag);
     RemoveSkinProp(window, prop::TimerId);
@@ -86,7 +98,10 @@ LONG SkinWindow(HWND window)
         g_trackMouseEventAvailable = ExportExists("TrackMouseEvent", "User32");
         BuildSkinImageSet(g_images);
     }
-    return AttachSkin(window);
+    const LONG attached = AttachSkin(window);
+    // A refused window (null, gone, another thread's) leaves nothing skinned: no images either.
+    if (g_skinnedWindowCount == 0) ReleaseEngine();
+    return attached;
 }
 
 LONG AttachSkin(HWND window)
@@ -94,6 +109,10 @@ LONG AttachSkin(HWND window)
     if (!window) return 0;
     if (GetSkinProp(window, prop::ProcAddr)) return 0;
     if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return 0;
+    // Skinned, with PROCADDR gone: taking SkinWindowProc as its own previous procedure would
+    // have every message call itself until the stack runs out.
+    if (GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&SkinWindowProc))
+        return 0;
 
     switch (GetControlKind(window)) {
     case ControlKind::Container:
@@ -160,11 +179,7 @@ LONG DetachSkin(HWND window)
     SetWindowLongPtrW(window, GWLP_WNDPROC, previous);
     RepaintWholeWindow(window);
 
-    if (--g_skinnedWindowCount <= 0) {
-        g_skinnedWindowCount = 0;
-        ReleaseSkinImageSet(g_images);
-        g_initialized = false;
-    }
+    if (--g_skinnedWindowCount <= 0) ReleaseEngine();
     return 1;
 }
 
@@ -188,6 +203,11 @@ bool SkinInitialized()
 bool TrackMouseEventAvailable()
 {
     return g_trackMouseEventAvailable;
+}
+
+void SetTrackMouseEventAvailable(bool available)
+{
+    g_trackMouseEventAvailable = available;
 }
 
 long SkinnedWindowCount()

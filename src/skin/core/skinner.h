@@ -11,9 +11,9 @@ namespace skin {
 // the skin to the window. 1 if this call attached it, else 0.
 LONG SkinWindow(HWND window);
 
-// 1 if attached now; 0 for a null handle, a window that carries the skin already, or a window
-// owned by another thread (its procedure cannot be replaced from here, and its properties are
-// not ours to write).
+// 1 if attached now; 0 for a null handle, a window that carries the skin already (PROCADDR, or
+// SkinWindowProc as its procedure), or a window owned by another thread (its procedure cannot be
+// replaced from here, and its properties are not ours to write).
 LONG AttachSkin(HWND window);
 // 1 if detached now; 0 for a null handle or a window without the skin.
 LONG DetachSkin(HWND window);
@@ -27,6 +27,9 @@ bool ExportExists(const char* functionName, const char* libraryName);
 // Engine state, read by the handlers and the tests.
 bool SkinInitialized();
 bool TrackMouseEventAvailable();
+// Overrides the probe's result until the next probe (the first SkinWindow after the last detach):
+// false has leave tracking go through comctl32, as on a system whose user32 lacks the function.
+void SetTrackMouseEventAvailable(bool available);
 long SkinnedWindowCount();
 const SkinImageSet& SkinImages();
 

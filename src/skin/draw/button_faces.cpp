@@ -54,6 +54,9 @@ void FitButtonFaces(HWND window, const HDC (&faces)[4])
     DisplayContext display;
     for (int i = 0; i < 4; ++i) {
         HBITMAP bitmap = gdi::CreateCompatibleBitmap(display.get(), bounds.width, bounds.height);
+        // Too large for a bitmap: the face keeps the one it has, which its property names.
+        // (At attach there is none yet, and the property is set to null all the same.)
+        if (!bitmap && GetSkinProp(window, prop::FaceBitmap[i])) continue;
         gdi::DeleteObject(SelectObject(faces[i], bitmap));
         SetSkinProp(window, prop::FaceBitmap[i], reinterpret_cast<INT_PTR>(bitmap));
     }

@@ -94,6 +94,8 @@ int SetWindowRegion(HWND window, HRGN region, BOOL redraw)
 {
     const int ok = ::SetWindowRgn(window, region, redraw);
     if (ok && region) Untrack(region);
+    // A refused region is still ours, and nobody else will delete it.
+    if (!ok && region) gdi::DeleteObject(region);
     return ok;
 }
 

@@ -22,7 +22,7 @@ BOOL DeleteDC(HDC dc);
 BOOL DeleteObject(HGDIOBJ object);
 
 // SetWindowRgn hands the region to the window, which deletes it itself; this gives the region
-// to the window and stops counting it when the call succeeds.
+// to the window and stops counting it when the call succeeds, and deletes it when it fails.
 int SetWindowRegion(HWND window, HRGN region, BOOL redraw);
 
 // A window's device contexts, taken and given back here so that a missing release is counted.

@@ -1,19 +1,39 @@
 #include "skin/interact/pointer_tracking.h"
 
-#include <commctrl.h>
-
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
 
 namespace skin {
+namespace {
+
+using TrackFunction = BOOL(WINAPI*)(TRACKMOUSEEVENT*);
+
+// Looked up at run time, so that a system without one of them still starts. The library stays
+// loaded: the address is kept for the life of the process.
+TrackFunction FindTrackFunction(const char* functionName, const char* libraryName)
+{
+    HMODULE module = GetModuleHandleA(libraryName);
+    if (!module) module = LoadLibraryA(libraryName);
+    if (!module) return nullptr;
+    // Through the generic function type: GetProcAddress's own type says nothing of the function.
+    const auto found = reinterpret_cast<void (*)()>(GetProcAddress(module, functionName));
+    return reinterpret_cast<TrackFunction>(found);
+}
+
+}  // namespace
 
 void TrackMouseLeave(HWND window)
 {
     TRACKMOUSEEVENT request{sizeof request, TME_LEAVE, window, 0};
-    if (TrackMouseEventAvailable())
-        TrackMouseEvent(&request);
-    else
-        _TrackMouseEvent(&request);
+    TrackFunction track = nullptr;
+    if (TrackMouseEventAvailable()) {
+        static const TrackFunction user32 = FindTrackFunction("TrackMouseEvent", "User32");
+        track = user32;
+    } else {
+        static const TrackFunction comctl32 = FindTrackFunction("_TrackMouseEvent", "Comctl32");
+        track = comctl32;
+    }
+    if (track) track(&request);
 }
 
 bool EnterControl(HWND window)

@@ -1,0 +1,52 @@
+// Attach and detach at their edges: windows the skin must refuse, state detach must leave alone.
+#include <doctest.h>
+
+#include "skin/core/skinner.h"
+#include "skin/core/window_props.h"
+#include "skin/draw/gdi_objects.h"
+#include "skin/support/skin_fixture.h"
+
+using namespace skin;
+
+TEST_CASE("a skinned window that lost PROCADDR is not attached again, however the skin hears of it")
+{
+    test::Window form = test::MakeTopLevel(L"Form", 0, 0, 200, 100);
+    HWND inner = test::MakeChild(form, L"Static", L"", 0, 5, 5, 50, 20).release();
+    skintest::MessageCounter reached(inner, WM_APP);  // the window's own procedure
+    REQUIRE(SkinWindow(form) == 1);
+    const INT_PTR original = GetSkinProp(inner, prop::ProcAddr);
+    RemoveSkinProp(inner, prop::ProcAddr);  // other code in the process can remove it
+    CHECK(AttachSkin(inner) == 0);
+    for (UINT message : {WM_ENTERIDLE, WM_CTLCOLORLISTBOX, WM_ACTIVATE})
+        SendMessageW(form, message, 0, reinterpret_cast<LPARAM>(inner));
+    CHECK(GetSkinProp(inner, prop::ProcAddr) == 0);
+    CHECK(SkinnedWindowCount() == 2);
+    SetSkinProp(inner, prop::ProcAddr, original);
+    SendMessageW(inner, WM_APP, 0, 0);
+    CHECK(reached.count == 1);
+}
+
+TEST_CASE("a window SkinWindow refuses leaves no image set behind")
+{
+    REQUIRE(SkinnedWindowCount() == 0);
+    const long baseline = gdi::LiveObjectCount();
+    const HWND dead = test::MakeTopLevel(L"Form", 0, 0, 50, 50).release();
+    DestroyWindow(dead);
+    CHECK(SkinWindow(nullptr) + SkinWindow(dead) == 0);
+    CHECK_FALSE(SkinInitialized());
+    CHECK(gdi::LiveObjectCount() == baseline);
+}
+
+TEST_CASE("detach gives a button its type back, and leaves it as hidden or disabled as it was made since")
+{
+    for (bool hide : {true, false}) {
+        CAPTURE(hide);
+        test::Window parent = test::MakeTopLevel(L"EdgeParent", 0, 0, 200, 100);
+        HWND button = test::MakeChild(parent, L"Button", L"x", BS_DEFPUSHBUTTON, 5, 5, 70, 24).release();
+        const LONG made = GetWindowLongW(button, GWL_STYLE);
+        REQUIRE(SkinWindow(button) == 1);
+        hide ? ShowWindow(button, SW_HIDE) : EnableWindow(button, FALSE);
+        REQUIRE(DetachSkin(button) == 1);
+        CHECK(GetWindowLongW(button, GWL_STYLE) == (hide ? made & ~WS_VISIBLE : made | WS_DISABLED));
+    }
+}
