@@ -6,7 +6,7 @@
 
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
-#include "skin/draw/button_faces.h"
+#include "skin/paint/button_faces.h"
 #include "bench_window.h"
 #include "timing.h"
 

@@ -1,5 +1,6 @@
 #include "skin/core/skin_window_proc.h"
 
+#include "skin/core/activation.h"
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
 #include "skin/interact/interaction_handlers.h"

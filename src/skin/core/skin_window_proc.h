@@ -7,15 +7,4 @@ namespace skin {
 
 LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Every handler gets the previous procedure and the message as received, and returns the
-// message result. "Calling the previous procedure" always means this call.
-using MessageHandler = LRESULT (*)(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
-                                   LPARAM lParam);
-
-inline LRESULT CallPrevious(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
-                            LPARAM lParam)
-{
-    return CallWindowProcW(previous, window, message, wParam, lParam);
-}
-
 }  // namespace skin

@@ -1,21 +1,19 @@
 #include "skin/core/skinner.h"
 
 #include "skin/core/control_kind.h"
+#include "skin/core/fade_timer.h"
 #include "skin/core/skin_window_proc.h"
 #include "skin/core/window_props.h"
-#include "skin/draw/button_faces.h"
 #include "skin/draw/display_reference.h"
 #include "skin/draw/gdi_objects.h"
-#include "skin/interact/fade_timer.h"
+#include "skin/paint/button_faces.h"
 
 namespace skin {
 namespace {
 
 // Engine state: one instance per process, used on the GUI thread only.
 bool g_initialized = false;
-bool g_trackMouseEventAvailable = false;
 long g_skinnedWindowCount = 0;
-SkinImageSet g_images;
 
 // Has the frame repainted in the skin (or without it) at once.
 void RepaintWholeWindow(HWND window)
@@ -29,7 +27,7 @@ void RepaintWholeWindow(HWND window)
 void ReleaseEngine()
 {
     g_skinnedWindowCount = 0;
-    ReleaseSkinImageSet(g_images);
+    ReleaseSkinImageSet(SkinImages());
     g_initialized = false;
 }
 
@@ -95,8 +93,8 @@ LONG SkinWindow(HWND window)
 {
     if (!g_initialized) {
         g_initialized = true;
-        g_trackMouseEventAvailable = ExportExists("TrackMouseEvent", "User32");
-        BuildSkinImageSet(g_images);
+        SetTrackMouseEventAvailable(ExportExists("TrackMouseEvent", "User32"));
+        BuildSkinImageSet(SkinImages());
     }
     const LONG attached = AttachSkin(window);
     // A refused window (null, gone, another thread's) leaves nothing skinned: no images either.
@@ -200,24 +198,12 @@ bool SkinInitialized()
     return g_initialized;
 }
 
-bool TrackMouseEventAvailable()
-{
-    return g_trackMouseEventAvailable;
-}
 
-void SetTrackMouseEventAvailable(bool available)
-{
-    g_trackMouseEventAvailable = available;
-}
 
 long SkinnedWindowCount()
 {
     return g_skinnedWindowCount;
 }
 
-const SkinImageSet& SkinImages()
-{
-    return g_images;
-}
 
 }  // namespace skin

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "skin/draw/skin_images.h"
+#include "skin/interact/pointer_tracking.h"
 
 namespace skin {
 
@@ -26,11 +27,6 @@ bool ExportExists(const char* functionName, const char* libraryName);
 
 // Engine state, read by the handlers and the tests.
 bool SkinInitialized();
-bool TrackMouseEventAvailable();
-// Overrides the probe's result until the next probe (the first SkinWindow after the last detach):
-// false has leave tracking go through comctl32, as on a system whose user32 lacks the function.
-void SetTrackMouseEventAvailable(bool available);
 long SkinnedWindowCount();
-const SkinImageSet& SkinImages();
 
 }  // namespace skin

@@ -31,6 +31,12 @@ void BuildSkinImageSet(SkinImageSet& images)
     for (const SkinImageTable& table : SkinImageTables) WriteSkinImage(images.*table.surface, table);
 }
 
+SkinImageSet& SkinImages()
+{
+    static SkinImageSet engineImages;  // GUI thread only
+    return engineImages;
+}
+
 void ReleaseSkinImageSet(SkinImageSet& images)
 {
     for (const SkinImageTable& table : SkinImageTables) {

@@ -1,9 +1,9 @@
 #include "skin/interact/button_fade.h"
 
+#include "skin/core/fade_timer.h"
 #include "skin/core/window_props.h"
-#include "skin/draw/button_faces.h"
-#include "skin/interact/fade_timer.h"
 #include "skin/interact/pointer_tracking.h"
+#include "skin/paint/button_faces.h"
 
 namespace skin {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // Handlers of the mouse, keyboard, focus, enable and timer messages of skinned windows. Each
 // passes the message to the window's own procedure and returns its result: none swallows one.
-#include "skin/core/skin_window_proc.h"
+#include "skin/core/handler.h"
 
 namespace skin {
 

@@ -1,10 +1,11 @@
 #include "skin/interact/pointer_tracking.h"
 
-#include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
 
 namespace skin {
 namespace {
+
+bool g_trackMouseEventAvailable = false;  // GUI thread only
 
 using TrackFunction = BOOL(WINAPI*)(TRACKMOUSEEVENT*);
 
@@ -21,6 +22,16 @@ TrackFunction FindTrackFunction(const char* functionName, const char* libraryNam
 }
 
 }  // namespace
+
+bool TrackMouseEventAvailable()
+{
+    return g_trackMouseEventAvailable;
+}
+
+void SetTrackMouseEventAvailable(bool available)
+{
+    g_trackMouseEventAvailable = available;
+}
 
 void TrackMouseLeave(HWND window)
 {

@@ -4,6 +4,12 @@
 
 namespace skin {
 
+// The start-up probe's finding: whether user32 exports TrackMouseEvent. SkinWindow sets it at
+// first use; a test may set it false to have leave tracking go through comctl32, as on a system
+// whose user32 lacks the function, until the next probe.
+bool TrackMouseEventAvailable();
+void SetTrackMouseEventAvailable(bool available);
+
 // Asks for one WM_MOUSELEAVE when the mouse leaves the window, through user32's TrackMouseEvent
 // where the start-up probe found it and comctl32's _TrackMouseEvent otherwise.
 void TrackMouseLeave(HWND window);

@@ -1,6 +1,6 @@
 #pragma once
-// Handlers of the painting, size, activation and position messages of skinned windows.
-#include "skin/core/skin_window_proc.h"
+// Handlers of the painting, size and position messages of skinned windows.
+#include "skin/core/handler.h"
 
 namespace skin {
 
@@ -9,6 +9,5 @@ LRESULT OnNcPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LP
 LRESULT OnWindowPosChanging(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
                             LPARAM lParam);
 LRESULT OnSize(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT OnActivate(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace skin

@@ -1,9 +1,9 @@
 #include "skin/core/control_kind.h"
+#include "skin/core/fade_timer.h"
 #include "skin/core/window_props.h"
-#include "skin/draw/button_faces.h"
 #include "skin/draw/gdi_objects.h"
 #include "skin/draw/primitives.h"
-#include "skin/interact/fade_timer.h"
+#include "skin/paint/button_faces.h"
 #include "skin/paint/paint_handlers.h"
 #include "skin/paint/skin_frame.h"
 

@@ -3,8 +3,8 @@
 
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
-#include "skin/draw/button_faces.h"
 #include "skin/draw/primitives.h"
+#include "skin/paint/button_faces.h"
 #include "skin/support/skin_fixture.h"
 
 using namespace skin;

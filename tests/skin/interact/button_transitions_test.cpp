@@ -6,9 +6,9 @@
 #include <sstream>
 #include <vector>
 
+#include "skin/core/fade_timer.h"
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
-#include "skin/interact/fade_timer.h"
 #include "skin/support/skin_fixture.h"
 
 using skintest::ButtonWindow;

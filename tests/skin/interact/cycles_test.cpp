@@ -1,10 +1,10 @@
 // Many interactions leave nothing behind: no GDI object, no timer.
 #include <doctest.h>
 
-#include "skin/support/skin_fixture.h"
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
 #include "skin/draw/gdi_objects.h"
+#include "skin/support/skin_fixture.h"
 
 TEST_CASE("2,000 hover-press-release cycles and a detach leave no GDI object and no timer")
 {

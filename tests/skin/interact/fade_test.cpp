@@ -1,9 +1,9 @@
 // Whole fades on the real 15 ms timer: how many blends they make and what they leave on screen.
 #include <doctest.h>
 
-#include "skin/support/skin_fixture.h"
+#include "skin/core/fade_timer.h"
 #include "skin/core/window_props.h"
-#include "skin/interact/fade_timer.h"
+#include "skin/support/skin_fixture.h"
 
 using skintest::ButtonWindow;
 using skintest::WaitForFadeEnd;

@@ -2,8 +2,8 @@
 // button, with the pixels on screen checked at the end of each.
 #include <doctest.h>
 
-#include "skin/support/skin_fixture.h"
 #include "skin/core/window_props.h"
+#include "skin/support/skin_fixture.h"
 
 using skintest::ButtonWindow;
 using skintest::WaitForFadeEnd;

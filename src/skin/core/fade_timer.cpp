@@ -1,4 +1,4 @@
-#include "skin/interact/fade_timer.h"
+#include "skin/core/fade_timer.h"
 
 #include "skin/core/window_props.h"
 

@@ -1,7 +1,6 @@
 #include "skin/core/control_kind.h"
-#include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
-#include "skin/draw/button_faces.h"
+#include "skin/paint/button_faces.h"
 #include "skin/paint/paint_handlers.h"
 
 namespace skin {
@@ -17,17 +16,6 @@ LRESULT OnSize(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARA
     for (int i = 0; i < 4; ++i) faces[i] = reinterpret_cast<HDC>(GetSkinProp(window, prop::FaceDc[i]));
     FitButtonFaces(window, faces);
     return result;
-}
-
-LRESULT OnActivate(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    // The window on the other side of the activation change: an owned pop-up (a message box of
-    // this window, say) or any dialog or form is skinned with everything in it.
-    if (const auto other = reinterpret_cast<HWND>(lParam)) {
-        if (GetParent(other) == window || GetControlKind(other) == ControlKind::Container)
-            AttachSkin(other);
-    }
-    return CallPrevious(previous, window, message, wParam, lParam);
 }
 
 }  // namespace skin

@@ -1,10 +1,10 @@
-#include "skin/draw/button_faces.h"
+#include "skin/paint/button_faces.h"
 
-#include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
 #include "skin/draw/display_reference.h"
 #include "skin/draw/gdi_objects.h"
 #include "skin/draw/primitives.h"
+#include "skin/draw/skin_images.h"
 
 namespace skin {
 namespace {
