@@ -124,6 +124,7 @@ TEST_CASE("progress bars: the bar in the client area, the frame in the skin's co
                 }
             CHECK(wrong == 0);
         }
+        CHECK(SendMessageW(bar, WM_NCPAINT, 1, 0) == 0);
         CHECK(g_ownPaints == 0);
     }
 }
@@ -134,7 +135,7 @@ TEST_CASE("headers: the background strip, item faces by HDINDEX and HMINDEX, cap
     struct Faces {
         int items, pressed, hot, face[4] = {};
     };
-    for (const Faces& row : {Faces{0, -1, -1}, Faces{4, 2, 2, {0, 0, 2, 0}}, Faces{4, 0, 3, {2, 0, 0, 1}}}) {
+    for (const Faces& row : {Faces{0, 7, -1}, Faces{4, 2, 2, {0, 0, 2, 0}}, Faces{4, 0, 3, {2, 0, 0, 1}}}) {
         test::Window header(skintest::MakeHeader(form, L"SysHeader32", 200, std::vector(row.items, std::pair(std::wstring(), 40))));
         REQUIRE(skin::SkinWindow(header) == 1);
         skin::SetSkinProp(header, skin::prop::HdIndex, row.pressed);
@@ -148,6 +149,8 @@ TEST_CASE("headers: the background strip, item faces by HDINDEX and HMINDEX, cap
                 wrong += shown.at(x, y) != image.at(item < row.items ? column : 1, y);
             }
         CHECK(wrong == 0);
+        SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));  // no items: the pressed one stays
+        CHECK(skin::GetSkinProp(header, skin::prop::HdIndex) == (row.items ? 0 : 7));
     }
 
     // Each item equals its face with the expected text drawn on it by the platform's W call, on screen
