@@ -91,7 +91,7 @@ TEST_CASE("header tracking: indices, single items repainted and queries per mess
         CHECK(GetSkinProp(header, prop::HmIndex) == s.hot);
         CHECK(Faces(header) == s.faces);
         CHECK(g_counts == (s.message == WM_MOUSEMOVE || s.message == WM_LBUTTONDOWN || s.message == WM_LBUTTONDBLCLK));
-        for (auto [item, queries] : g_rects) CHECK(queries <= 1);
+        for (auto [item, queries] : g_rects) CHECK(queries <= (item < 4));  // never an item the header lacks
     }
     ReleaseCapture();
     test::Pump(600);  // leave notifications asked for above
