@@ -2,6 +2,7 @@
 
 #include "skin/core/control_kind.h"
 #include "skin/interact/button_fade.h"
+#include "skin/interact/header_tracking.h"
 
 namespace skin {
 namespace {
@@ -63,6 +64,7 @@ LRESULT OnTimer(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPAR
 LRESULT OnMouseMove(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return PassThen(previous, window, message, wParam, lParam, [&](ControlKind kind) {
+        if (kind == ControlKind::Header) HeaderMouseMove(window, wParam, lParam);
         if (kind == ControlKind::CommandButton) ButtonMouseMove(window);
     });
 }
@@ -70,6 +72,7 @@ LRESULT OnMouseMove(WNDPROC previous, HWND window, UINT message, WPARAM wParam, 
 LRESULT OnLButtonDown(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return PassThen(previous, window, message, wParam, lParam, [&](ControlKind kind) {
+        if (kind == ControlKind::Header) HeaderPress(window, lParam);
         if (kind == ControlKind::CommandButton) ButtonPress(window);
     });
 }
@@ -78,6 +81,7 @@ LRESULT OnLButtonUp(WNDPROC previous, HWND window, UINT message, WPARAM wParam, 
 {
     // The control's click action runs inside the previous procedure, before the look changes.
     return PassThen(previous, window, message, wParam, lParam, [&](ControlKind kind) {
+        if (kind == ControlKind::Header) HeaderRelease(window);
         if (kind == ControlKind::CommandButton) ButtonRelease(window);
     });
 }
@@ -86,6 +90,7 @@ LRESULT OnLButtonDblClk(WNDPROC previous, HWND window, UINT message, WPARAM wPar
                         LPARAM lParam)
 {
     return PassThen(previous, window, message, wParam, lParam, [&](ControlKind kind) {
+        if (kind == ControlKind::Header) HeaderPress(window, lParam);
         if (kind == ControlKind::CommandButton) ButtonPress(window);
     });
 }
@@ -93,6 +98,7 @@ LRESULT OnLButtonDblClk(WNDPROC previous, HWND window, UINT message, WPARAM wPar
 LRESULT OnMouseLeave(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return PassThen(previous, window, message, wParam, lParam, [&](ControlKind kind) {
+        if (kind == ControlKind::Header) HeaderMouseLeave(window);
         if (kind == ControlKind::CommandButton) ButtonMouseLeave(window);
     });
 }

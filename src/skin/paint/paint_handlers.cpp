@@ -4,11 +4,6 @@ namespace skin {
 
 // Until the skin paints these itself, the window's own procedure does.
 
-LRESULT OnNcPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return CallPrevious(previous, window, message, wParam, lParam);
-}
-
 LRESULT OnWindowPosChanging(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
                             LPARAM lParam)
 {

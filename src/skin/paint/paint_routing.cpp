@@ -4,7 +4,9 @@
 #include "skin/draw/gdi_objects.h"
 #include "skin/draw/primitives.h"
 #include "skin/paint/button_faces.h"
+#include "skin/paint/header_painters.h"
 #include "skin/paint/paint_handlers.h"
+#include "skin/paint/progress_painters.h"
 #include "skin/paint/skin_frame.h"
 
 namespace skin {
@@ -63,9 +65,13 @@ LRESULT OnPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPAR
         return PaintFramedList(previous, window, message, wParam, lParam);
     case ControlKind::Grid:
         return PaintGridBorder(previous, window, message, wParam, lParam);
+    case ControlKind::ProgressBar:
+        return PaintProgressBar(window);
+    case ControlKind::Header:
+        return PaintHeaderBar(window);
     default:
-        // Check boxes, option buttons, combo boxes, drive lists, progress bars and headers paint
-        // themselves until the skin has painters for them; containers and the rest always do.
+        // Check boxes, option buttons, combo boxes and drive lists paint themselves until the
+        // skin has painters for them; containers and the rest always do.
         return CallPrevious(previous, window, message, wParam, lParam);
     }
 }

@@ -1,0 +1,122 @@
+// Header items pressed and hot under the mouse: message sequences against the items they repaint
+// and the header queries they cost, then real input.
+#include <doctest.h>
+
+#include <map>
+
+#include "skin/core/skinner.h"
+#include "skin/core/window_props.h"
+#include "skin/support/control_pictures.h"
+
+using skin::GetSkinProp;
+namespace prop = skin::prop;
+
+namespace {
+
+// The header class under the skin, counting the item-count and rectangle queries that reach it.
+WNDPROC g_headerProc = nullptr;
+int g_counts = 0;
+std::map<WPARAM, int> g_rects;  // by item
+
+LRESULT CALLBACK CountingHeaderProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
+{
+    g_counts += msg == HDM_GETITEMCOUNT;
+    g_rects[wp] += msg == HDM_GETITEMRECT;
+    return CallWindowProcW(g_headerProc, w, msg, wp, lp);
+}
+
+// Each item's look in the middle of its face: n(ormal), h(ot), p(ressed), or . when not drawn
+// since the header was painted over.
+std::string Faces(HWND header)
+{
+    const skintest::Picture shown = skintest::CaptureWindow(header);
+    const skintest::Picture image = skintest::Capture(skin::SkinImages().HeaderItemImage, 9, 20);
+    std::string faces(4, '.');
+    for (int i = 0; i < 4; ++i)
+        for (int k = 0; k < 3; ++k)
+            if (shown.at(50 * i + 25, 10) == image.at(3 * k + 1, 10)) faces[i] = "nhp"[k];
+    return faces;
+}
+
+// Real pointer input at x in the header, or far outside it for a negative x.
+void Mouse(HWND header, DWORD flags, int x = -1)
+{
+    POINT p{x, 10};
+    ClientToScreen(header, &p);
+    const int cx = GetSystemMetrics(SM_CXSCREEN) - 1, cy = GetSystemMetrics(SM_CYSCREEN) - 1;
+    if (x < 0) p = {cx - 1, cy - 1};
+    INPUT in{INPUT_MOUSE, {}};
+    in.mi = {p.x * 65535 / cx, p.y * 65535 / cy, 0, flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 0, 0};
+    SendInput(1, &in, sizeof in);
+}
+
+}  // namespace
+
+TEST_CASE("header tracking: indices, single items repainted and queries per message, in sequences and with real input")
+{
+    test::Window form = test::MakeTopLevel(L"Form", 40, 40, 300, 60);
+    // Items at x 0, 50, 100 and 150, 50 wide.
+    g_headerProc = skintest::Superclass(WC_HEADERW, L"msvb_lib_header", CountingHeaderProc);
+    HWND header = skintest::MakeHeader(form, L"msvb_lib_header", 260, {{L"", 50}, {L"", 50}, {L"", 50}, {L"", 50}});
+    REQUIRE(skin::SkinWindow(header) == 1);
+    struct Step {
+        UINT message;
+        WPARAM keys;
+        int x;
+        bool over;  // the cursor is over the header (at x 130) or outside it
+        INT_PTR pressed, hot;
+        const char* faces;  // the looks this message alone painted
+    };
+    const Step steps[] = {
+        {WM_MOUSEMOVE, 0, 75, 0, -1, 1, ".h.."},          {WM_LBUTTONDOWN, MK_LBUTTON, 75, 0, 1, 1, ".p.."},
+        {WM_MOUSEMOVE, MK_LBUTTON, 125, 0, 1, 1, "...."}, {WM_MOUSEMOVE, MK_LBUTTON, 75, 0, 1, 1, "...."},
+        {WM_LBUTTONUP, 0, 75, 1, -1, 1, ".h.."},          {WM_MOUSEMOVE, 0, 175, 0, -1, 3, ".n.h"},
+        {WM_LBUTTONDOWN, MK_LBUTTON, 25, 0, 0, 3, "p..."}, {WM_MOUSEMOVE, MK_LBUTTON, 125, 0, 0, 3, "...n"},
+        {WM_MOUSEMOVE, MK_LBUTTON, 25, 0, 0, 3, "p..n"},  {WM_LBUTTONUP, 0, 25, 0, -1, 3, "n..."},
+        {WM_LBUTTONDOWN, MK_LBUTTON, 230, 0, -1, 3, "...."}, {WM_LBUTTONUP, 0, 230, 1, -1, 3, "...."},
+        {WM_LBUTTONDBLCLK, MK_LBUTTON, 125, 0, 2, 3, "..p."}, {WM_MOUSELEAVE, 0, 0, 0, -1, -1, "...n"},
+        {WM_MOUSEMOVE, 0, 50, 0, -1, 0, "h..."},          {WM_MOUSEMOVE, 0, 51, 0, -1, 1, "nh.."},
+        {WM_MOUSEMOVE, 0, 100, 0, -1, 1, "...."},         {WM_MOUSEMOVE, 0, 230, 0, -1, -1, ".n.."},
+    };
+    for (const Step& s : steps) {
+        CAPTURE(s.message);
+        CAPTURE(s.x);
+        POINT cursor{s.over ? 130 : -3000, 10};
+        ClientToScreen(header, &cursor);
+        SetCursorPos(cursor.x, cursor.y);
+        g_counts = 0;
+        g_rects.clear();
+        skintest::CaptureWindow(header, RGB(255, 0, 255), s.message, s.keys, MAKELPARAM(s.x, 10));
+        CHECK(GetSkinProp(header, prop::HdIndex) == s.pressed);
+        CHECK(GetSkinProp(header, prop::HmIndex) == s.hot);
+        CHECK(Faces(header) == s.faces);
+        CHECK(g_counts == (s.message == WM_MOUSEMOVE || s.message == WM_LBUTTONDOWN || s.message == WM_LBUTTONDBLCLK));
+        for (auto [item, queries] : g_rects) CHECK(queries <= (item < 4));  // never an item the header lacks
+    }
+    ReleaseCapture();
+    test::Pump(600);  // leave notifications asked for above
+
+    auto waitFor = [&](const char* name, INT_PTR value) {
+        return test::PumpUntil([&] { return GetSkinProp(header, name) == value; }, 3000);
+    };
+    Mouse(header, 0, 75);
+    REQUIRE(waitFor(prop::HmIndex, 1));
+    Mouse(header, MOUSEEVENTF_LEFTDOWN, 75);
+    REQUIRE(waitFor(prop::HdIndex, 1));
+    Mouse(header, 0, 125);  // dragged over the next item and back: nothing changes
+    Mouse(header, 0, 75);
+    test::Pump(100);
+    CHECK(GetSkinProp(header, prop::HmIndex) == 1);
+    CHECK(Faces(header) == "npnn");
+    Mouse(header, MOUSEEVENTF_LEFTUP, 75);
+    REQUIRE(waitFor(prop::HdIndex, -1));
+    test::Pump(100);
+    CHECK(Faces(header) == "nhnn");
+    Mouse(header, MOUSEEVENTF_LEFTDOWN, 75);
+    Mouse(header, 0);  // out of the header, released there; the leave comes on the platform's tick
+    Mouse(header, MOUSEEVENTF_LEFTUP);
+    REQUIRE(waitFor(prop::MouseFlag, 0));
+    test::Pump(100);
+    CHECK(GetSkinProp(header, prop::HdIndex) + GetSkinProp(header, prop::HmIndex) == -2);
+    CHECK(Faces(header) == "nnnn");
+}
