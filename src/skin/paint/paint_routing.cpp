@@ -4,6 +4,8 @@
 #include "skin/draw/gdi_objects.h"
 #include "skin/draw/primitives.h"
 #include "skin/interact/fade_timer.h"
+#include "skin/paint/check_option_painters.h"
+#include "skin/paint/combo_painters.h"
 #include "skin/paint/paint_handlers.h"
 #include "skin/paint/skin_frame.h"
 
@@ -58,14 +60,22 @@ LRESULT OnPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPAR
     switch (GetControlKind(window)) {
     case ControlKind::CommandButton:
         return PaintCommandButton(previous, window, message, wParam, lParam);
+    case ControlKind::ComboBox:
+        return PaintComboBoxWindow(previous, window, message, wParam, lParam);
+    case ControlKind::DriveListBox:
+        return PaintDriveListWindow(previous, window, message, wParam, lParam);
+    case ControlKind::CheckBox:
+        return PaintCheckBoxWindow(previous, window, message, wParam, lParam);
+    case ControlKind::OptionButton:
+        return PaintOptionButtonWindow(previous, window, message, wParam, lParam);
     case ControlKind::DataList:
     case ControlKind::DropDownList:
         return PaintFramedList(previous, window, message, wParam, lParam);
     case ControlKind::Grid:
         return PaintGridBorder(previous, window, message, wParam, lParam);
     default:
-        // Check boxes, option buttons, combo boxes, drive lists, progress bars and headers paint
-        // themselves until the skin has painters for them; containers and the rest always do.
+        // Progress bars and headers paint themselves until the skin has painters for them;
+        // containers and the rest always do.
         return CallPrevious(previous, window, message, wParam, lParam);
     }
 }
