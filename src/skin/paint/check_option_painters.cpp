@@ -19,8 +19,7 @@ constexpr int kMarkW = 9, kMarkH = 8;      // check mark at (0, 0)
 constexpr int kSquareX = 1, kSquareY = 9, kSquareSize = 7;
 constexpr int kDotX = 2, kDotY = 18, kDotSize = 5;
 
-// Whether the window claims the skin's paint: a state equal to the stored one paints nothing
-// unless forced. Stores the state when it does.
+// Whether to paint: not for the state OLDSTATE holds unless forced. Stores the state if so.
 bool TakeState(HWND window, INT_PTR state, bool force)
 {
     if (!force && GetSkinProp(window, prop::OldState) == state) return false;

@@ -24,10 +24,10 @@ TEST_CASE("the box, circle and drop button show the look of state, enabled state
     const int ax = x0 + Half(100 - x0 - 1 - 7), ay = 1 + Half(h - 6);
     struct Look { HWND w; INT_PTR state; bool enabled; int check; std::vector<std::tuple<int, int, std::uint32_t>> probes; };
     const Look looks[] = {
-        {f.check, 2, true, 1, {{0, 2, 0x3986C4}, {cx - 1, cy + 1, 0x3986C4}, {1, 3, Pixel(C, 1, 30)}, {mx, my, Pixel(G, 8, 0)}}},
-        {f.check, 1, false, 0, {{0, 2, 0xA4CFE9}, {1, 3, 0xFFFFFF}}},
-        {f.check, 1, true, 2, {{0, 2, 0x54A5D5}, {1, 3, Pixel(C, 1, 17)}, {sx, sy, Pixel(G, 1, 9)}}},
-        {f.check, 0, false, 1, {{1, 3, 0xFFFFFF}, {mx, my, Pixel(G, 17, 0)}}},
+        {f.check, 2, true, 1, {{0, 2, 0x3986C4}, {cx - 1, cy + 1, 0x3986C4}, {5, 3, Pixel(C, 5, 30)}, {mx, my, Pixel(G, 8, 0)}}},
+        {f.check, 1, false, 0, {{0, 2, 0xA4CFE9}, {5, 3, 0xFFFFFF}}},
+        {f.check, 1, true, 2, {{0, 2, 0x54A5D5}, {5, 3, Pixel(C, 5, 17)}, {sx, sy, Pixel(G, 1, 9)}}},
+        {f.check, 0, false, 1, {{5, 3, 0xFFFFFF}, {mx, my, Pixel(G, 17, 0)}}},
         {f.check, 2, false, 2, {{0, 2, 0xA4CFE9}, {sx, sy, Pixel(G, 10, 9)}}},
         {f.o3, 0, true, 1, {{1, 10, Pixel(C, 1, 6)}, {dx, dy, Pixel(G, 4, 20)}}},
         {f.o3, 2, true, 2, {{1, 10, Pixel(C, 1, 32)}, {dx, dy, Pixel(C, 6, 32)}}},
@@ -49,6 +49,7 @@ TEST_CASE("the box, circle and drop button show the look of state, enabled state
         for (int y = 0; y < Height(l.w); ++y)
             for (int x = 0; x < 100; ++x) CHECK(WindowPixel(l.w, x, y) != skin::KeyColor);
     }
+    CHECK_FALSE((skin::PaintCheckBox(f.check, State(f.check), false) || skin::PaintOptionButton(f.o3, State(f.o3), false)));
     for (bool dropped : {true, false}) {  // after WM_WINDOWPOSCHANGING: pressed while dropped (no need to draw), else normal
         SendMessageW(f.edit, CB_SHOWDROPDOWN, dropped, 0);
         paint(f.edit, 1);
