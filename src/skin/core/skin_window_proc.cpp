@@ -3,6 +3,7 @@
 #include "skin/core/activation.h"
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
+#include "skin/interact/check_combo_tracking.h"
 #include "skin/interact/interaction_handlers.h"
 #include "skin/paint/paint_handlers.h"
 
@@ -55,6 +56,7 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_NCPAINT: return OnNcPaint(previous, window, message, wParam, lParam);
     case WM_KEYDOWN: return OnKeyDown(previous, window, message, wParam, lParam);
     case WM_KEYUP: return OnKeyUp(previous, window, message, wParam, lParam);
+    case WM_COMMAND: return OnCommand(previous, window, message, wParam, lParam);
     case WM_TIMER: return OnTimer(previous, window, message, wParam, lParam);
     case WM_ENTERIDLE:
     case WM_CTLCOLORLISTBOX: return PassThenAttach(previous, window, message, wParam, lParam);

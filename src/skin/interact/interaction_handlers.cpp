@@ -2,6 +2,7 @@
 
 #include "skin/core/control_kind.h"
 #include "skin/interact/button_fade.h"
+#include "skin/interact/check_combo_tracking.h"
 #include "skin/interact/header_tracking.h"
 
 namespace skin {
@@ -16,6 +17,7 @@ LRESULT PassThen(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPA
     const ControlKind kind = GetControlKind(window);
     const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
     work(kind);
+    TrackCheckOrCombo(window, kind, message, wParam, lParam);
     return result;
 }
 
@@ -103,9 +105,9 @@ LRESULT OnMouseLeave(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
     });
 }
 
-BOOL CALLBACK RefreshCheckOptionMarks(HWND, LPARAM)
+BOOL CALLBACK RefreshCheckOptionMarks(HWND window, LPARAM)
 {
-    // Check boxes and option buttons get their marks repainted here once the skin paints them.
+    RefreshCheckOptionMark(window);
     return TRUE;
 }
 

@@ -1,5 +1,7 @@
 #include "skin/paint/paint_handlers.h"
 
+#include "skin/paint/combo_painters.h"
+
 namespace skin {
 
 // Until the skin paints these itself, the window's own procedure does.
@@ -7,7 +9,7 @@ namespace skin {
 LRESULT OnWindowPosChanging(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
                             LPARAM lParam)
 {
-    return CallPrevious(previous, window, message, wParam, lParam);
+    return ResetDropButtonOnMove(previous, window, message, wParam, lParam);
 }
 
 }  // namespace skin

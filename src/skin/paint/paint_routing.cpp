@@ -4,6 +4,8 @@
 #include "skin/draw/gdi_objects.h"
 #include "skin/draw/primitives.h"
 #include "skin/paint/button_faces.h"
+#include "skin/paint/check_option_painters.h"
+#include "skin/paint/combo_painters.h"
 #include "skin/paint/header_painters.h"
 #include "skin/paint/paint_handlers.h"
 #include "skin/paint/progress_painters.h"
@@ -60,6 +62,14 @@ LRESULT OnPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPAR
     switch (GetControlKind(window)) {
     case ControlKind::CommandButton:
         return PaintCommandButton(previous, window, message, wParam, lParam);
+    case ControlKind::ComboBox:
+        return PaintComboBoxWindow(previous, window, message, wParam, lParam);
+    case ControlKind::DriveListBox:
+        return PaintDriveListWindow(previous, window, message, wParam, lParam);
+    case ControlKind::CheckBox:
+        return PaintCheckBoxWindow(previous, window, message, wParam, lParam);
+    case ControlKind::OptionButton:
+        return PaintOptionButtonWindow(previous, window, message, wParam, lParam);
     case ControlKind::DataList:
     case ControlKind::DropDownList:
         return PaintFramedList(previous, window, message, wParam, lParam);
@@ -70,8 +80,7 @@ LRESULT OnPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPAR
     case ControlKind::Header:
         return PaintHeaderBar(window);
     default:
-        // Check boxes, option buttons, combo boxes and drive lists paint themselves until the
-        // skin has painters for them; containers and the rest always do.
+        // Containers and every other window paint themselves.
         return CallPrevious(previous, window, message, wParam, lParam);
     }
 }

@@ -1,0 +1,126 @@
+#include "skin/paint/check_option_painters.h"
+
+#include "skin/core/window_props.h"
+#include "skin/draw/owners.h"
+#include "skin/draw/primitives.h"
+#include "skin/draw/skin_images.h"
+
+namespace skin {
+namespace {
+
+// Cells of the skin images, as x, y, width, height.
+constexpr int kCircleCell = 13;            // OptionCircleImage: one circle per state, stacked
+constexpr int kCircleMargin = 5;
+constexpr int kHotStripY = 17;             // the 11 x 5 strips inside the hot and pressed circles
+constexpr int kPressedStripY = 30;
+constexpr int kStripX = 1, kStripW = 11, kStripH = 5;
+constexpr int kDisabledGlyphX = 9;         // CheckGlyphImage: disabled glyphs 9 columns right
+constexpr int kMarkW = 9, kMarkH = 8;      // check mark at (0, 0)
+constexpr int kSquareX = 1, kSquareY = 9, kSquareSize = 7;
+constexpr int kDotX = 2, kDotY = 18, kDotSize = 5;
+
+// Whether to paint: not for the state OLDSTATE holds unless forced. Stores the state if so.
+bool TakeState(HWND window, INT_PTR state, bool force)
+{
+    if (!force && GetSkinProp(window, prop::OldState) == state) return false;
+    SetSkinProp(window, prop::OldState, state);
+    return true;
+}
+
+int Half(int value)
+{
+    return RoundHalfEven(value / 2.0);
+}
+
+struct Box {
+    int cx, cy, height;  // the menu check size, read on every paint; the window's height
+};
+
+Box MeasureBox(HWND window)
+{
+    WindowBounds bounds;
+    GetWindowBounds(window, bounds);
+    return {GetSystemMetrics(SM_CXMENUCHECK), GetSystemMetrics(SM_CYMENUCHECK), bounds.height};
+}
+
+int CheckState(HWND window)
+{
+    return static_cast<int>(SendMessageW(window, BM_GETCHECK, 0, 0));
+}
+
+// The box on its own surface: white, framed, the hot or pressed strip stretched inside when
+// enabled, the mark or the indeterminate square on top.
+void ComposeCheckBox(HDC surface, int cx, int cy, INT_PTR state, bool enabled, int check)
+{
+    const SkinImageSet& images = SkinImages();
+    FillSolidRect(surface, 0, 0, cx, cy, White);
+    Rgb frame = DisabledFrameColor;
+    if (enabled) frame = state == look::Pressed ? PressedFrameColor : FrameColor;
+    FrameSolidRect(surface, 0, 0, cx, cy, frame);
+    if (enabled && (state == look::Hot || state == look::Pressed))
+        StretchBlt(surface, 1, 1, cx - 2, cy - 2, images.OptionCircleImage, kStripX,
+                   state == look::Hot ? kHotStripY : kPressedStripY, kStripW, kStripH, SRCCOPY);
+    const int glyphX = enabled ? 0 : kDisabledGlyphX;
+    if (check == BST_CHECKED)
+        BlitTransparent(surface, Half(cx - kMarkW), Half(cy - kMarkH), kMarkW, kMarkH,
+                        images.CheckGlyphImage, glyphX, 0, KeyColor);
+    else if (check == BST_INDETERMINATE)
+        BlitTransparent(surface, Half(cx - kSquareSize), Half(cy - kSquareSize), kSquareSize,
+                        kSquareSize, images.CheckGlyphImage, glyphX + kSquareX, kSquareY, KeyColor);
+}
+
+}  // namespace
+
+int PaintCheckBox(HWND window, INT_PTR state, bool force)
+{
+    if (!TakeState(window, state, force)) return 0;
+    const Box box = MeasureBox(window);
+    const int check = CheckState(window);
+    OwnedSurface surface(CreateSkinSurface(box.cx, box.cy));
+    HDC dc = gdi::GetWindowDC(window);
+    ComposeCheckBox(surface.get(), box.cx, box.cy, state, IsWindowEnabled(window) != 0, check);
+    BitBlt(dc, 0, Half(box.height - box.cy), box.cx, box.cy, surface.get(), 0, 0, SRCCOPY);
+    gdi::ReleaseDC(window, dc);
+    return 1;
+}
+
+int PaintOptionButton(HWND window, INT_PTR state, bool force)
+{
+    if (!TakeState(window, state, force)) return 0;
+    const Box box = MeasureBox(window);
+    const int top = Half(box.height - box.cy);
+    const int check = CheckState(window);
+    const bool enabled = IsWindowEnabled(window) != 0;
+    const SkinImageSet& images = SkinImages();
+    // Straight into the window, so the control's background shows through the circle's corners.
+    HDC dc = gdi::GetWindowDC(window);
+    const INT_PTR cell = enabled ? state : look::Disabled;
+    if (!enabled || (state >= look::Normal && state <= look::Pressed))
+        StretchSkinCell(dc, 0, top, box.cx, box.cy, images.OptionCircleImage, 0,
+                        kCircleCell * static_cast<int>(cell), kCircleCell, kCircleCell,
+                        kCircleMargin, kCircleMargin, kCircleMargin, kCircleMargin, KeyColor);
+    if (check == BST_CHECKED)
+        BlitTransparent(dc, Half(box.cx - kDotSize), RoundHalfEven((box.cy - kDotSize) / 2.0 + top),
+                        kDotSize, kDotSize, images.CheckGlyphImage,
+                        (enabled ? 0 : kDisabledGlyphX) + kDotX, kDotY, KeyColor);
+    gdi::ReleaseDC(window, dc);
+    return 1;
+}
+
+LRESULT PaintCheckBoxWindow(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
+                            LPARAM lParam)
+{
+    const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
+    PaintCheckBox(window, look::Normal, true);
+    return result;
+}
+
+LRESULT PaintOptionButtonWindow(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
+                                LPARAM lParam)
+{
+    const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
+    PaintOptionButton(window, look::Normal, true);
+    return result;
+}
+
+}  // namespace skin
