@@ -35,9 +35,7 @@ HHOOK WINAPI SetHook(int type, HOOKPROC proc, HINSTANCE instance, DWORD thread) 
     return type == WH_MOUSE ? nullptr : SetWindowsHookExW(type, proc, instance, thread);
 }
 
-struct NoEvents final : app::BrowserEvents {
-    void DocumentComplete(app::BrowserObject&) noexcept override {}
-};
+struct NoEvents final : app::BrowserEvents { void DocumentComplete(app::BrowserObject&) noexcept override {} };
 
 }  // namespace
 

@@ -12,10 +12,7 @@ inline constexpr wchar_t LoginUrl[] = L"http://portal.test/dlq_login.php";
 
 // Reports the address, title and Name the test sets; the operation named in `failing` throws.
 struct ScriptedBrowser final : app::Browser {
-    struct Object final : app::BrowserObject {  // a browser object named `name`
-        std::wstring name;
-        std::wstring Name() override { return name; }
-    };
+    struct Object final : app::BrowserObject { std::wstring name; std::wstring Name() override { return name; } };
     std::wstring url, title, name = L"Microsoft Web Browser Control", failing;
     std::vector<std::wstring> navigations;
     std::vector<RECT> placements;

@@ -122,7 +122,7 @@ TEST_CASE("each face is its state's cell stretched over the button, the caption 
     // The caption as the platform draws it in that box, and the dotted box there while the button
     // has the focus: it comes and goes with the focus.
     HDC expected = CreateSkinSurface(80, 25);
-    for (const wchar_t* caption : {L"OK 刷新", L"删除缓存!", L"Go"}) {
+    for (const wchar_t* caption : {L"OK 刷新", L"删除缓存!", L"Go", L"删除缓存删除缓存删除缓存删除缓存"}) {  // the last cut with an ellipsis
         test::Window text(test::MakeChild(parent, L"Button", caption, 0, 100, 10, 80, 25));
         REQUIRE(AttachSkin(text) == 1);
         for (bool focused : {false, true, false}) {

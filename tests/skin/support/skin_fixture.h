@@ -17,14 +17,16 @@ using Names = std::vector<std::string>;
 inline bool HasSkinProc(HWND w) { return GetWindowLongPtrW(w, GWLP_WNDPROC) == LONG_PTR(&SkinWindowProc); }
 inline HDC FaceOf(HWND button, int state) { return HDC(GetSkinProp(button, prop::FaceDc[state])); }
 
+inline BOOL CALLBACK CollectPropName(HWND, LPSTR name, HANDLE, ULONG_PTR names)
+{
+    if (ULONG_PTR(name) > 0xFFFF) reinterpret_cast<Names*>(names)->push_back(name);  // atom-named ones come as small numbers
+    return TRUE;
+}
 // The skin's property names the window carries, in this order (the platform may keep its own).
 inline Names SkinPropNames(HWND w)
 {
     Names present, found;
-    EnumPropsExA(w, [](HWND, LPSTR name, HANDLE, ULONG_PTR list) -> BOOL {
-        if (ULONG_PTR(name) > 0xFFFF) reinterpret_cast<Names*>(list)->push_back(name);  // not atom-named
-        return TRUE;
-    }, LPARAM(&present));
+    EnumPropsExA(w, CollectPropName, LPARAM(&present));
     for (const char* name : {"PROCADDR", "OLDSTATE", "OLDSTYLE", "MOUSEFLAG", "TIMERID", "ALPHALEVEL", "HDINDEX", "HMINDEX",
                              "0HDC", "1HDC", "2HDC", "3HDC", "0BMP", "1BMP", "2BMP", "3BMP"})
         for (const std::string& p : present)
