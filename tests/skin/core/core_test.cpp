@@ -84,7 +84,7 @@ TEST_CASE("the image set lives from the first attach to the last detach; 200 att
 }
 
 TEST_CASE("messages reach the window's own procedure; WM_ENTERIDLE, WM_CTLCOLORLISTBOX skin the window they name, not another thread's") {
-    test::Window owner = test::MakeTopLevel(L"ThunderFormDC", 0, 0, 120, 80);
+    test::Window owner = test::MakeTopLevel(test::RegisterClassOnce(L"ThunderFormDC", ProbeProc), 0, 0, 120, 80);
     const MessageLog log(owner);
     g_reenter = true;  // re-entrant attaches and sends while the window is being attached are harmless
     REQUIRE(SkinWindow(owner) == 1);
