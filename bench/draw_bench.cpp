@@ -27,6 +27,7 @@ void WritePixelByPixel(const skin::SkinImageSet& images)
 void BuildPixelByPixel(skin::SkinImageSet& images)
 {
     skin::OpenDisplayReference();
+    images.built = true;
     for (const skin::SkinImageTable& t : skin::SkinImageTables)
         images.*t.surface = skin::CreateSkinSurface(t.width, t.height);
     WritePixelByPixel(images);

@@ -1,12 +1,7 @@
 #pragma once
 // Form1 as the program makes it, with a scripted browser, a recording process starter and a
 // recording error report.
-#include <doctest.h>
-
-#include <cstdio>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "app/form1.h"
 #include "support/test_window.h"
@@ -26,14 +21,9 @@ struct ScriptedBrowser final : app::Browser {
     inline static int live = 0;
 
     ScriptedBrowser(HWND parent, const RECT& r, app::BrowserEvents& e)
-        : events(e), page(MakeChild(parent, L"Static", L"", 0, r.left, r.top, r.right - r.left, r.bottom - r.top))
-    {
-        ++live;
-    }
+        : events(e), page(MakeChild(parent, L"Static", L"", 0, r.left, r.top, r.right - r.left, r.bottom - r.top)) { ++live; }
     ~ScriptedBrowser() override { --live; }
-
-    // A document completed in the browser object whose Name is `source`.
-    void Complete(const std::wstring& source)
+    void Complete(const std::wstring& source)  // a document completed in the browser object named `source`
     {
         Object o;
         o.name = source;
@@ -68,72 +58,37 @@ struct RecordingStarter final : app::ProcessStarter {
     std::vector<std::wstring> lines;
     std::vector<int> shows;
     int failOnCall = 0;
+    void Reset(int failOn = 0) { lines.clear(); shows.clear(); failOnCall = failOn; }
     void Start(const std::wstring& line, int show) override
     {
         lines.push_back(line);
         shows.push_back(show);
-        if (static_cast<int>(lines.size()) == failOnCall) throw app::AppError(L"无法启动程序：" + line, E_FAIL);
+        if (int(lines.size()) == failOnCall) throw app::AppError(L"无法启动程序：" + line, E_FAIL);
     }
 };
 
 struct RecordingErrors final : app::ErrorReport {
     std::vector<std::wstring> messages;
     void Report(HWND, const std::wstring& m) noexcept override { messages.push_back(m); }
+    bool Only(const std::wstring& error) const { return messages.size() == 1 && messages[0].find(error) != std::wstring::npos; }
 };
 
 struct Launcher {
     RecordingStarter starter;
     RecordingErrors errors;
     ScriptedBrowser* browser = nullptr;
-    app::Form1 form;
-
-    explicit Launcher(std::wstring failing = {})
-        : form({LoginUrl,
-                [this, failing](HWND p, const RECT& r, app::BrowserEvents& e) {
-                    browser = new ScriptedBrowser(p, r, e);
-                    browser->failing = failing;
-                    return std::unique_ptr<app::Browser>(browser);
-                },
-                &starter, &errors})
-    {
-        REQUIRE(form.Create(GetModuleHandleW(nullptr)));
-    }
+    app::Form1 form{{LoginUrl, [this](HWND p, const RECT& r, app::BrowserEvents& e) {
+                         return std::unique_ptr<app::Browser>(browser = new ScriptedBrowser(p, r, e));
+                     }, &starter, &errors}};
+    Launcher() { REQUIRE(form.Create(GetModuleHandleW(nullptr))); }
     HWND hwnd() const { return form.Hwnd(); }
-    // Exactly one error went to the player, and it names `error`.
-    bool Reported(const std::wstring& error) const
-    {
-        return errors.messages.size() == 1 && errors.messages[0].find(error) != std::wstring::npos;
-    }
 };
-
-inline std::wstring ExeDirectory()
-{
-    wchar_t path[MAX_PATH]{};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return std::wstring(path).substr(0, std::wstring(path).rfind(L'\\'));
-}
 
 // A window's text or class name: Read(GetWindowTextW, w), Read(GetClassNameW, w).
 inline std::wstring Read(int(WINAPI* get)(HWND, LPWSTR, int), HWND w)
 {
     wchar_t text[256]{};
-    get(w, text, 256);
-    return text;
-}
-
-// UTF-8 and rectangles as text, for doctest's messages.
-inline std::string Narrow(const std::wstring& w)
-{
-    std::string s(w.size() * 3, '\0');
-    s.resize(WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(),
-                                 static_cast<int>(s.size()), nullptr, nullptr));
-    return s;
-}
-inline std::string Text(const RECT& r)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "{%ld, %ld, %ld, %ld}", r.left, r.top, r.right, r.bottom);
-    return text;
+    return std::wstring(text, get(w, text, 256));
 }
 
 }  // namespace test

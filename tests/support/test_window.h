@@ -1,60 +1,94 @@
 #pragma once
 // Helpers shared by the test programs: real windows, a message pump and pixel reads.
+#include <doctest.h>
 #include <windows.h>
 
 #include <cstdint>
 #include <functional>
+#include <ostream>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace test {
 
-// 0xRRGGBB, the way the tests and the skin write colours.
-std::uint32_t ToRgb(COLORREF c);
+inline std::uint32_t DcPixel(HDC dc, int x, int y)  // 0xRRGGBB as the tests and the skin write colours; 0x1000000 off the surface
+{
+    const COLORREF c = GetPixel(dc, x, y);
+    return c == CLR_INVALID ? 0x1000000 : (GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
+}
+inline std::uint32_t WindowPixel(HWND w, int x, int y)  // (0, 0) is the top-left of the frame
+{
+    HDC dc = GetWindowDC(w);
+    const std::uint32_t c = DcPixel(dc, x, y);
+    ReleaseDC(w, dc);
+    return c;
+}
 
-// Registers (once per name) a plain window class whose procedure is DefWindowProcW unless given.
-const wchar_t* RegisterClassOnce(const wchar_t* name, WNDPROC proc = nullptr);
+// Registers a class once per name; its procedure is DefWindowProcW unless given.
+inline const wchar_t* RegisterClassOnce(const wchar_t* name, WNDPROC proc = DefWindowProcW)
+{
+    static std::set<std::wstring> registered;
+    const WNDCLASSEXW wc{sizeof wc, CS_DBLCLKS, proc, 0, 0, GetModuleHandleW(nullptr), nullptr, LoadCursorW(nullptr, IDC_ARROW),
+                         HBRUSH(COLOR_BTNFACE + 1), nullptr, name, nullptr};
+    if (registered.insert(name).second) RegisterClassExW(&wc);
+    return name;
+}
 
-// Owns a window and destroys it on scope exit.
-class Window {
-public:
-    Window() = default;
-    explicit Window(HWND h) : hwnd_(h) {}
-    Window(const Window&) = delete;
-    Window& operator=(const Window&) = delete;
-    Window(Window&& o) noexcept : hwnd_(o.release()) {}
-    Window& operator=(Window&& o) noexcept;
-    ~Window();
-    HWND get() const { return hwnd_; }
-    operator HWND() const { return hwnd_; }
-    HWND release();
-
-private:
-    HWND hwnd_ = nullptr;
+struct Window {  // owns a window and destroys it on scope exit
+    explicit Window(HWND h = nullptr) : hwnd(h) {}
+    Window(Window&& o) noexcept : hwnd(o.release()) {}
+    ~Window() { DestroyWindow(hwnd); }
+    operator HWND() const { return hwnd; }
+    HWND release() { return std::exchange(hwnd, nullptr); }
+    HWND hwnd;
 };
 
-// A visible top-level window of the given client size at (x, y), class registered on demand.
-Window MakeTopLevel(const wchar_t* className, int x, int y, int clientW, int clientH,
-                    const wchar_t* title = L"test");
-Window MakeChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int x,
-                 int y, int w, int h, int id = 0);
+// A shown top-level window of the given client size at (x, y); a visible child.
+inline Window MakeTopLevel(const wchar_t* cls, int x, int y, int w, int h, const wchar_t* title = L"test")
+{
+    RECT r{0, 0, w, h};
+    AdjustWindowRectEx(&r, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, FALSE, 0);
+    Window win(CreateWindowExW(0, RegisterClassOnce(cls), title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, x, y,
+                               r.right - r.left, r.bottom - r.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+    UpdateWindow(win);
+    return win;
+}
+inline HWND MakeChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h)
+{
+    return CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
 
-// A window's children, top of the Z-order first.
-std::vector<HWND> ChildrenInZOrder(HWND parent);
-// A window's rectangle in its parent's client coordinates.
-RECT RectInParent(HWND window);
+inline std::vector<HWND> ChildrenInZOrder(HWND parent)  // top of the Z-order first
+{
+    std::vector<HWND> children;
+    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) children.push_back(c);
+    return children;
+}
+inline RECT RectInParent(HWND w)
+{
+    RECT r{};
+    GetWindowRect(w, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
 
-// Dispatches messages for ms milliseconds.
-void Pump(DWORD ms);
 // Dispatches messages until pred() holds or timeoutMs passes; returns pred()'s last value.
-bool PumpUntil(const std::function<bool()>& pred, DWORD timeoutMs);
-
-// Pixel of the window's whole-window area (0,0 = top-left of the frame), as 0xRRGGBB.
-std::uint32_t WindowPixel(HWND hwnd, int x, int y);
-// Pixel of a device context as 0xRRGGBB.
-std::uint32_t DcPixel(HDC dc, int x, int y);
-
-// Names of the window's string-named properties (atom-named ones are skipped).
-std::vector<std::string> PropNames(HWND hwnd);
+inline bool PumpUntil(const std::function<bool()>& pred, DWORD timeoutMs)
+{
+    for (const DWORD start = GetTickCount();; MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT)) {
+        for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&msg);
+        if (pred() || GetTickCount() - start >= timeoutMs) return pred();
+    }
+}
+inline void Pump(DWORD ms) { PumpUntil([] { return false; }, ms); }
 
 }  // namespace test
+
+// Rectangles compare and print in checks.
+inline bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b); }
+inline std::ostream& operator<<(std::ostream& os, const RECT& r)
+{
+    return os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}

@@ -4,12 +4,13 @@ namespace skin {
 namespace {
 
 HDC g_reference = nullptr;  // GUI thread only
+int g_users = 0;            // image sets built and not yet released
 
 }  // namespace
 
 void OpenDisplayReference()
 {
-    if (g_reference) return;
+    if (g_users++ > 0) return;
     // A memory context made against no DC is compatible with the screen; a bitmap of the
     // screen's planes and depth selected into it gives what is made against it the display's
     // format, without the display driver's costly calls.
@@ -28,7 +29,7 @@ void OpenDisplayReference()
 
 void CloseDisplayReference()
 {
-    if (!g_reference) return;
+    if (--g_users > 0 || !g_reference) return;
     HGDIOBJ bitmap = GetCurrentObject(g_reference, OBJ_BITMAP);
     gdi::DeleteDC(g_reference);
     gdi::DeleteObject(bitmap);

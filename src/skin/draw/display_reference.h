@@ -10,7 +10,8 @@
 namespace skin {
 
 // A memory context holding a 1 x 1 display-compatible bitmap, so that what is made against it
-// has the display's format. Opened by BuildSkinImageSet, closed by ReleaseSkinImageSet.
+// has the display's format. Opened by BuildSkinImageSet, closed by ReleaseSkinImageSet; with
+// several image sets alive (the engine's and another) it lives until the last is released.
 void OpenDisplayReference();
 void CloseDisplayReference();
 

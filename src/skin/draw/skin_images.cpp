@@ -26,6 +26,7 @@ void BuildSkinImageSet(SkinImageSet& images)
     // Building over a set that still holds surfaces would leak them.
     ReleaseSkinImageSet(images);
     OpenDisplayReference();
+    images.built = true;
     for (const SkinImageTable& table : SkinImageTables)
         images.*table.surface = CreateSkinSurface(table.width, table.height);
     for (const SkinImageTable& table : SkinImageTables) WriteSkinImage(images.*table.surface, table);
@@ -43,7 +44,8 @@ void ReleaseSkinImageSet(SkinImageSet& images)
         DeleteSkinSurface(images.*table.surface);
         images.*table.surface = nullptr;
     }
-    CloseDisplayReference();
+    if (images.built) CloseDisplayReference();
+    images.built = false;
 }
 
 }  // namespace skin

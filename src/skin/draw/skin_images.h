@@ -10,6 +10,7 @@ struct SkinImageSet {
     HDC CheckGlyphImage = nullptr;    // 18 x 24: check mark, square, dot; enabled | disabled
     HDC OptionCircleImage = nullptr;  // 13 x 52: four 13 x 13 circles
     HDC HeaderItemImage = nullptr;    // 9 x 20: three 3 x 20 cells, normal / hot / pressed
+    bool built = false;               // holds the display reference (released with the set)
 };
 
 // Creates the five surfaces (in the order above) and writes every pixel.

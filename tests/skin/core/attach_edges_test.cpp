@@ -11,8 +11,8 @@ using namespace skin;
 TEST_CASE("a skinned window that lost PROCADDR is not attached again, however the skin hears of it")
 {
     test::Window form = test::MakeTopLevel(L"Form", 0, 0, 200, 100);
-    HWND inner = test::MakeChild(form, L"Static", L"", 0, 5, 5, 50, 20).release();
-    skintest::MessageCounter reached(inner, WM_APP);  // the window's own procedure
+    HWND inner = test::MakeChild(form, L"Static", L"", 0, 5, 5, 50, 20);
+    skintest::MessageLog reached(inner);  // the window's own procedure
     REQUIRE(SkinWindow(form) == 1);
     const INT_PTR original = GetSkinProp(inner, prop::ProcAddr);
     RemoveSkinProp(inner, prop::ProcAddr);  // other code in the process can remove it
@@ -23,7 +23,7 @@ TEST_CASE("a skinned window that lost PROCADDR is not attached again, however th
     CHECK(SkinnedWindowCount() == 2);
     SetSkinProp(inner, prop::ProcAddr, original);
     SendMessageW(inner, WM_APP, 0, 0);
-    CHECK(reached.count == 1);
+    CHECK(reached.Count(WM_APP) == 1);
 }
 
 TEST_CASE("a window SkinWindow refuses leaves no image set behind")
@@ -42,7 +42,7 @@ TEST_CASE("detach gives a button its type back, and leaves it as hidden or disab
     for (bool hide : {true, false}) {
         CAPTURE(hide);
         test::Window parent = test::MakeTopLevel(L"EdgeParent", 0, 0, 200, 100);
-        HWND button = test::MakeChild(parent, L"Button", L"x", BS_DEFPUSHBUTTON, 5, 5, 70, 24).release();
+        HWND button = test::MakeChild(parent, L"Button", L"x", BS_DEFPUSHBUTTON, 5, 5, 70, 24);
         const LONG made = GetWindowLongW(button, GWL_STYLE);
         REQUIRE(SkinWindow(button) == 1);
         hide ? ShowWindow(button, SW_HIDE) : EnableWindow(button, FALSE);

@@ -22,7 +22,7 @@ TEST_CASE("a button grown past any bitmap keeps the faces it has, and detach del
     REQUIRE(SkinnedWindowCount() == 0);
     const long baseline = gdi::LiveObjectCount();
     test::Window parent = test::MakeTopLevel(L"HugeButtonParent", 0, 0, 200, 100);
-    HWND button = test::MakeChild(parent, L"Button", L"x", 0, 5, 5, 70, 24).release();
+    HWND button = test::MakeChild(parent, L"Button", L"x", 0, 5, 5, 70, 24);
     REQUIRE(SkinWindow(button) == 1);
     SetWindowPos(button, nullptr, 0, 0, 32767, 32767, SWP_NOMOVE | SWP_NOZORDER);  // 4 GB a face
     for (int i = 0; i < 4; ++i) {

@@ -37,7 +37,7 @@ TEST_CASE("the controls follow the mouse, the space bar and the focus; a release
         if (r.painted >= 0) CHECK((test::WindowPixel(r.w, p.x, p.y) != 0) == r.painted);
     }
     // A release on the form, which has no parent, repaints the skinned marks inside it, nested too.
-    HWND nested = test::MakeChild(f.form, L"#32770", L"", 0, 260, 120, 130, 60).release();
+    HWND nested = test::MakeChild(f.form, L"#32770", L"", 0, 260, 120, 130, 60);
     HWND deep = AddControl(nested, L"ThunderRT6CheckBox", BS_CHECKBOX, 5, 5, 18);
     HWND plain = (skin::SkinWindow(nested), AddControl(nested, L"ThunderRT6CheckBox", BS_CHECKBOX, 5, 30, 18));
     for (HWND w : {f.check, f.o1, deep, plain}) skin::SetSkinProp(w, skin::prop::OldState, 1);

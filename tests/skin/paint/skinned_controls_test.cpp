@@ -68,7 +68,7 @@ TEST_CASE("WM_NCPAINT: a client edge becomes a line and rings, every other frame
         CAPTURE(std::string(c.cls, c.cls + wcslen(c.cls)) + std::to_string(c.id));
         const bool child = !(c.style & WS_THICKFRAME);
         test::Window w(CreateWindowExW(c.exStyle, c.cls, L"", c.style | WS_VISIBLE | (child ? WS_CHILD : 0), 20, 20, 160,
-                                       100, child ? form.get() : nullptr, HMENU(INT_PTR{c.id}), nullptr, nullptr));
+                                       100, child ? form.hwnd : nullptr, HMENU(INT_PTR{c.id}), nullptr, nullptr));
         const Picture own = CaptureWindow(w, kMarker, WM_NCPAINT, 1);
         REQUIRE(skin::SkinWindow(w) == 1);
         const Picture skinned = CaptureWindow(w, kMarker, WM_NCPAINT, 1);
@@ -107,7 +107,7 @@ TEST_CASE("progress bars: the bar in the client area, the frame in the skin's co
         CAPTURE(c.position);
         CAPTURE(c.style);
         // A one-pixel border around a client area of cw x 11.
-        test::Window bar = test::MakeChild(form, c.cls, L"", WS_BORDER | c.style, 10, 10, c.cw + 2, 13);
+        test::Window bar(test::MakeChild(form, c.cls, L"", WS_BORDER | c.style, 10, 10, c.cw + 2, 13));
         SendMessageW(bar, PBM_SETRANGE32, c.high ? 0 : -30000, c.high);
         SendMessageW(bar, PBM_SETPOS, c.position, 0);
         REQUIRE(skin::SkinWindow(bar) == 1);
@@ -199,7 +199,7 @@ TEST_CASE("2,000 paint and tracking cycles of each kind leave no GDI object or D
     test::Window form = test::MakeTopLevel(L"Form", 30, 30, 300, 200);
     HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, L"ListBox", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 10, 40, 100, 80,
                                 form, nullptr, nullptr, nullptr);
-    HWND bar = test::MakeChild(form, L"ProgressBarWndClass", L"", WS_BORDER, 120, 40, 100, 12).release();
+    HWND bar = test::MakeChild(form, L"ProgressBarWndClass", L"", WS_BORDER, 120, 40, 100, 12);
     HWND header = skintest::MakeHeader(form, L"SysHeader32", 200, {{L"a", 50}, {L"b", 50}});
     REQUIRE(skin::SkinWindow(form) == 1);
     const long live = skin::gdi::LiveObjectCount();

@@ -14,11 +14,12 @@ inline HWND AddControl(HWND parent, const wchar_t* cls, DWORD style, int x, int 
     wc.cbSize = sizeof wc;
     if (wcscmp(cls, L"ComboBox") && GetClassInfoExW(nullptr, wcsstr(cls, L"Check") || wcsstr(cls, L"Option") ? L"Button" : L"ComboBox", &wc))
         wc.hInstance = GetModuleHandleW(nullptr), wc.lpszClassName = cls, RegisterClassExW(&wc);  // fails once registered
-    HWND control = test::MakeChild(parent, cls, L"Item", style, x, y, w, h).release();
+    HWND control = test::MakeChild(parent, cls, L"Item", style, x, y, w, h);
     for (const wchar_t* item : {L"one", L"two", L"three"}) SendMessageW(control, CB_ADDSTRING, 0, LPARAM(item));
     return control;
 }
 
+inline std::uint32_t Pixel(HDC dc, int x, int y) { return test::DcPixel(dc, x, y); }
 inline int Half(int v) { return skin::RoundHalfEven(v / 2.0); }
 inline int Height(HWND w) { RECT r; GetWindowRect(w, &r); return r.bottom - r.top; }
 inline INT_PTR State(HWND w) { return skin::GetSkinProp(w, skin::prop::OldState); }

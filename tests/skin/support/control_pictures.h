@@ -61,7 +61,7 @@ inline Picture CaptureWindow(HWND window, COLORREF marker = CLR_INVALID, UINT me
 inline HWND MakeHeader(HWND parent, const wchar_t* cls, int width, const std::vector<std::pair<std::wstring, int>>& items,
                        HFONT font = nullptr)
 {
-    HWND header = test::MakeChild(parent, cls, L"", HDS_BUTTONS, 10, 10, width, 20).release();
+    HWND header = test::MakeChild(parent, cls, L"", HDS_BUTTONS, 10, 10, width, 20);
     SendMessageW(header, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
     for (const auto& [caption, cx] : items) {
         HDITEMW item{};

@@ -1,75 +1,87 @@
 #pragma once
 // Windows to skin in the skin tests, and ways to look into what the skin left on them.
-#include <windows.h>
+#include <algorithm>
 
-#include <cstdint>
-#include <memory>
-#include <string>
-#include <vector>
-
+#include "skin/core/skin_window_proc.h"
+#include "skin/core/skinner.h"
+#include "skin/core/window_props.h"
+#include "skin/draw/gdi_objects.h"
 #include "support/test_window.h"
 
 namespace skintest {
 
-// A "Form" holding push buttons (one disabled), a check-box-style button, a static (kind Other)
-// and a nested "#32770" container with a button and a static inside.
-struct FormTree {
-    test::Window form;
-    HWND button{}, disabledButton{}, checkStyleButton{}, other{}, nested{}, deepButton{}, deepOther{};
-    std::vector<HWND> All() const { return {button, disabledButton, checkStyleButton, other, nested, deepButton, deepOther, form.get()}; }
+using namespace skin;
+using test::DcPixel;
+using Names = std::vector<std::string>;
+
+inline bool HasSkinProc(HWND w) { return GetWindowLongPtrW(w, GWLP_WNDPROC) == LONG_PTR(&SkinWindowProc); }
+inline HDC FaceOf(HWND button, int state) { return HDC(GetSkinProp(button, prop::FaceDc[state])); }
+
+inline BOOL CALLBACK CollectPropName(HWND, LPSTR name, HANDLE, ULONG_PTR names)
+{
+    if (ULONG_PTR(name) > 0xFFFF) reinterpret_cast<Names*>(names)->push_back(name);  // atom-named ones come as small numbers
+    return TRUE;
+}
+// The skin's property names the window carries, in this order (the platform may keep its own).
+inline Names SkinPropNames(HWND w)
+{
+    Names present, found;
+    EnumPropsExA(w, CollectPropName, LPARAM(&present));
+    for (const char* name : {"PROCADDR", "OLDSTATE", "OLDSTYLE", "MOUSEFLAG", "TIMERID", "ALPHALEVEL", "HDINDEX", "HMINDEX",
+                             "0HDC", "1HDC", "2HDC", "3HDC", "0BMP", "1BMP", "2BMP", "3BMP"})
+        for (const std::string& p : present)
+            if (_stricmp(p.c_str(), name) == 0) found.push_back(name);
+    return found;
+}
+
+// Pixels inside an 80 x 25 button (3 in from each edge, clear of the corners) whose colour on the
+// screen differs from the face of the state.
+inline int InteriorDifferences(HWND button, int state)
+{
+    int differences = 0;
+    for (int y = 3; y < 22; ++y)
+        for (int x = 3; x < 77; ++x) differences += test::WindowPixel(button, x, y) != DcPixel(FaceOf(button, state), x, y);
+    return differences;
+}
+
+inline void CursorAway() { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2); }
+inline bool WaitForFadeEnd(HWND b) { return test::PumpUntil([b] { return GetSkinProp(b, prop::TimerId) == 0; }, 5000); }
+
+// Records the messages that reach the window's procedure as it is now: installed before the skin,
+// it sees what the skin passes on. One at a time.
+struct MessageLog {
+    inline static std::vector<UINT> seen;
+    inline static WNDPROC previous = nullptr;
+    static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
+    {
+        seen.push_back(msg);
+        return CallWindowProcW(previous, w, msg, wp, lp);
+    }
+    explicit MessageLog(HWND w) { seen.clear(); previous = WNDPROC(SetWindowLongPtrW(w, GWLP_WNDPROC, LONG_PTR(&Proc))); }
+    static int Count(UINT msg) { return int(std::count(seen.begin(), seen.end(), msg)); }
 };
-FormTree MakeFormTree();
 
-WNDPROC ProcOf(HWND window);
-bool HasSkinProc(HWND window);
-// The skin's property names the window carries, in the order PROCADDR, OLDSTATE, OLDSTYLE,
-// MOUSEFLAG, TIMERID, ALPHALEVEL, HDINDEX, HMINDEX, 0HDC..3HDC, 0BMP..3BMP (the platform may keep
-// properties of its own besides).
-std::vector<std::string> SkinPropNames(HWND window);
-inline bool HasSkinProps(HWND window) { return !SkinPropNames(window).empty(); }
-
-std::uint32_t Pixel(HDC dc, int x, int y);  // 0xRRGGBB
-HDC FaceOf(HWND button, int state);         // the surface in "<state>HDC"
-
-// Pixels inside the button (3 in from each edge, clear of the rounded corners) whose colour on
-// the screen differs from the face of the state.
-int InteriorDifferences(HWND button, int state);
-
-void CursorOnto(HWND window);  // the middle of the window
-void CursorAway();             // where no window of the tests is
-
-// A window at (x, y) with an 80 x 25 button of the class; only the button is skinned. The cursor
-// is moved away and the first paint done, so the button rests on its normal face. With
-// countTicks its WM_TIMER messages are counted under the skin.
-struct ButtonWindow;
-bool WaitForFadeEnd(HWND button);  // pumps until the fade timer has stopped (at most 5 s)
-
-// Counts one message where it reaches the window's procedure as it is now; install it before the
-// skin so that the skin passes the messages on to it. One counter at a time.
-class MessageCounter {
-public:
-    MessageCounter(HWND window, UINT message);
-    ~MessageCounter();
-    int count = 0;
-};
-
-// Every GDI object the skin creates while this lives, with its type at creation.
-class CreatedObjects {
-public:
-    CreatedObjects();
-    ~CreatedObjects();
-    int Created() const;
-    int CountOfType(DWORD type) const;
-    std::vector<HGDIOBJ> StillAlive() const;  // those that still exist (GetObjectType non-zero)
-};
-
+// A window with an 80 x 25 push button, its messages logged; only the button is skinned, the cursor
+// is away and the first paint done, so the button rests on its normal face.
 struct ButtonWindow {
-    explicit ButtonWindow(DWORD style = BS_PUSHBUTTON, const wchar_t* buttonClass = L"Button",
-                          int x = 100, int y = 100, bool countTicks = false);
-    ~ButtonWindow();
-    test::Window parent;
-    HWND button = nullptr;
-    std::unique_ptr<MessageCounter> ticks;
+    test::Window parent = test::MakeTopLevel(L"ButtonParent", 100, 100, 240, 120);
+    HWND button = test::MakeChild(parent, L"Button", L"Go", BS_PUSHBUTTON, 40, 40, 80, 25);
+    MessageLog log{button};
+    ButtonWindow()
+    {
+        SetForegroundWindow(parent);
+        CursorAway();
+        test::Pump(20);  // what the cursor did to the new windows reaches them unskinned
+        SkinWindow(button);
+        test::Pump(20);
+    }
+};
+
+// Fails the test case when the skin's live GDI count (objects and window DCs) differs at the end of
+// the scope.
+struct NoLeaks {
+    const long before = gdi::LiveObjectCount();
+    ~NoLeaks() { CHECK(gdi::LiveObjectCount() == before); }
 };
 
 }  // namespace skintest
