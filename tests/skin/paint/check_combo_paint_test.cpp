@@ -7,6 +7,7 @@
 #include "skin/paint/check_option_painters.h"
 #include "skin/paint/combo_painters.h"
 #include "skin/support/check_combo_form.h"
+#include "skin/support/control_pictures.h"
 
 using namespace skintest;
 using test::WindowPixel;
@@ -59,10 +60,20 @@ TEST_CASE("the box, circle and drop button show the look of state, enabled state
         CHECK(State(f.edit) == (dropped ? 2 : 0));
         CHECK(WindowPixel(f.edit, x0, 1) == (dropped ? 0 : 0xFFFFFF));
     }
-    const long before = skin::gdi::LiveObjectCount();  // 2,000 paint cycles of each kind leave nothing behind
-    for (int i = 0; i < 2000; ++i)
-        for (HWND c : {f.check, f.o3, f.edit, f.drive})
-            SendMessageW(c, WM_MOUSEMOVE, i % 2, MAKELPARAM(95, 9)), RedrawWindow(c, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    // 2,000 paint and tracking cycles of every kind the skin paints leave no GDI object or DC behind.
+    Superclass(PROGRESS_CLASSW, L"ProgressBarWndClass");
+    HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, L"ListBox", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 270, 100, 100, 60,
+                                f.form, nullptr, nullptr, nullptr);
+    HWND bar = test::MakeChild(f.form, L"ProgressBarWndClass", L"", WS_BORDER, 270, 170, 100, 12);
+    HWND header = MakeHeader(f.form, L"SysHeader32", 200, {{L"a", 50}, {L"b", 50}});
+    for (HWND w : {list, bar, header}) skin::AttachSkin(w);
+    const long before = skin::gdi::LiveObjectCount();
+    for (int i = 0; i < 2000; ++i) {
+        for (HWND c : {f.check, f.o3, f.edit, f.drive, bar, header, list})
+            SendMessageW(c, WM_MOUSEMOVE, i % 2, MAKELPARAM(i % 2 ? 20 : 70, 5)), RedrawWindow(c, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+        SendMessageW(bar, PBM_SETPOS, i % 100, 0);
+        for (UINT message : {WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP, WM_MOUSELEAVE}) SendMessageW(header, message, 0, MAKELPARAM(i % 2 ? 20 : 70, 5));
+    }
     SendMessageW(f.form, WM_LBUTTONUP, 0, 0);
     CHECK(skin::gdi::LiveObjectCount() == before);
 }

@@ -192,23 +192,3 @@ TEST_CASE("headers: the background strip, item faces by HDINDEX and HMINDEX, cap
     DeleteObject(SelectObject(dc, old));
     DeleteDC(dc), ReleaseDC(nullptr, screen), DeleteObject(font);
 }
-
-TEST_CASE("2,000 paint and tracking cycles of each kind leave no GDI object or DC behind")
-{
-    RegisterProgressClasses();
-    test::Window form = test::MakeTopLevel(L"Form", 30, 30, 300, 200);
-    HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, L"ListBox", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 10, 40, 100, 80,
-                                form, nullptr, nullptr, nullptr);
-    HWND bar = test::MakeChild(form, L"ProgressBarWndClass", L"", WS_BORDER, 120, 40, 100, 12);
-    HWND header = skintest::MakeHeader(form, L"SysHeader32", 200, {{L"a", 50}, {L"b", 50}});
-    REQUIRE(skin::SkinWindow(form) == 1);
-    const long live = skin::gdi::LiveObjectCount();
-    for (int i = 0; i < 2000; ++i) {
-        SendMessageW(list, WM_NCPAINT, 1, 0);
-        SendMessageW(bar, PBM_SETPOS, i % 100, 0);
-        for (HWND w : {bar, header}) RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
-        for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP, WM_MOUSELEAVE})
-            SendMessageW(header, message, 0, MAKELPARAM(i % 2 ? 20 : 70, 5));
-    }
-    CHECK(skin::gdi::LiveObjectCount() == live);
-}
