@@ -49,6 +49,11 @@ int CountThreadWindows()
 
 int CountRunningTimers(DWORD ms)
 {
+    return static_cast<int>(RunningTimers(ms).size());
+}
+
+std::vector<std::pair<HWND, UINT_PTR>> RunningTimers(DWORD ms)
+{
     std::set<std::pair<HWND, UINT_PTR>> seen;
     const DWORD start = GetTickCount();
     MSG message;
@@ -59,7 +64,17 @@ int CountRunningTimers(DWORD ms)
             DispatchMessageW(&message);
         }
     }
-    return static_cast<int>(seen.size());
+    return {seen.begin(), seen.end()};
+}
+
+void PrintTimers(const std::vector<std::pair<HWND, UINT_PTR>>& timers)
+{
+    for (const auto& [window, id] : timers) {
+        wchar_t name[64] = L"";
+        GetClassNameW(window, name, 64);
+        std::printf("  timer %llu of %p (%ls)\n", static_cast<unsigned long long>(id),
+                    static_cast<void*>(window), name);
+    }
 }
 
 SIZE_T CommittedPrivateBytes()

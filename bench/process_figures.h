@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 namespace bench {
 
@@ -24,6 +26,9 @@ int CountThreadWindows();
 // Pumps for ms milliseconds and counts the timers that fire meanwhile; timers slower than that
 // are not seen, so ms is chosen above every period the program uses.
 int CountRunningTimers(DWORD ms);
+// The same, naming each timer's window class and id.
+std::vector<std::pair<HWND, UINT_PTR>> RunningTimers(DWORD ms);
+void PrintTimers(const std::vector<std::pair<HWND, UINT_PTR>>& timers);
 // The process's private bytes: GetProcessMemoryInfo's PrivateUsage, or where the platform
 // answers 0 there (Wine does), the committed private pages that VirtualQuery finds.
 SIZE_T PrivateBytes();
