@@ -41,7 +41,7 @@ void OpenGalleryMessageBox(HWND owner)
 INT_PTR OpenGalleryDialog(HWND owner)
 {
     DialogTemplate t(L"对话框 Dialog", DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                     200, 124, 9, L"MS Shell Dlg");
+                     200, 92, 9, L"MS Shell Dlg");
     t.AddItem(L"Static", L"A dialog of the gallery's own, skinned as it shows up. 对话框。", SS_LEFT,
               0, 8, 8, 184, 18, 0xFFFF);
     t.AddItem(CheckBoxClass, L"Remember 记住", BS_AUTOCHECKBOX | WS_TABSTOP, 0, 8, 30, 90, 12, 101);
@@ -52,8 +52,8 @@ INT_PTR OpenGalleryDialog(HWND owner)
               90, 60, ComboInDialog);
     t.AddItem(L"Edit", L"Edit 编辑", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, 104, 48, 88, 13,
               202);
-    t.AddItem(L"Button", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 0, 88, 102, 50, 14, IDOK);
-    t.AddItem(L"Button", L"取消", BS_PUSHBUTTON | WS_TABSTOP, 0, 142, 102, 50, 14, IDCANCEL);
+    t.AddItem(L"Button", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 0, 88, 72, 50, 14, IDOK);
+    t.AddItem(L"Button", L"取消", BS_PUSHBUTTON | WS_TABSTOP, 0, 142, 72, 50, 14, IDCANCEL);
     return DialogBoxIndirectParamW(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE)),
                                    t.Get(), owner, GalleryDialogProc, 0);
 }
