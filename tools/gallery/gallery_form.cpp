@@ -113,7 +113,8 @@ Control ProgressControl(int i)
 {
     const int row = i / 4, column = i % 4;
     const int x = 640 + column * 78;
-    DWORD style = Child | ((row == 1 || row == 3) ? PBS_SMOOTH : 0) | (row >= 2 ? PBS_VERTICAL : 0);
+    // A single border, which the skin draws in its frame colour (the control drops a client edge).
+    DWORD style = Child | WS_BORDER | ((row == 1 || row == 3) ? PBS_SMOOTH : 0) | (row >= 2 ? PBS_VERTICAL : 0);
     if (row < 2) return {ProgressFirst + i, ProgressBarClass, L"", style, 0, x, 50 + row * 26, 70, 18};
     return {ProgressFirst + i, ProgressBarClass, L"", style, 0, x + (row == 2 ? 8 : 40), 104, 20, 120};
 }
