@@ -8,7 +8,10 @@
 // objects must be back where they were before it was made. A crash or a hang names the message
 // that caused it.
 //
-//   fuzz [MESSAGES [SEED]]      (defaults 1000000 and 1)
+//   fuzz [--plain] [MESSAGES [SEED]]      (defaults 1000000 and 1)
+//
+// --plain sends the same messages to the same form without the skin, to tell a fault of the
+// skin from one of the controls themselves.
 #include <windows.h>
 
 #include <algorithm>
@@ -16,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "fuzz_messages.h"
@@ -119,6 +123,7 @@ public:
         case fuzz::Shape::Dc: w = Below(4) ? reinterpret_cast<WPARAM>(dc_) : 0; break;
         case fuzz::Shape::Region: w = std::array<WPARAM, 3>{1, 0, reinterpret_cast<WPARAM>(region_)}[Below(3)]; break;
         case fuzz::Shape::Key: w = Key(); break;
+        case fuzz::Shape::RedrawOn: w |= 1; break;
         case fuzz::Shape::Margins: l = MAKELPARAM(Below(41), Below(41)); break;
         case fuzz::Shape::NcCalcSize: l = NcCalcSize(target); break;
         case fuzz::Shape::WindowPos: l = WindowPos(target); break;
@@ -254,6 +259,8 @@ std::vector<HWND> Targets(HWND form)
 
 int main(int argc, char** argv)
 {
+    const bool plain = argc > 1 && std::string(argv[1]) == "--plain";
+    if (plain) --argc, ++argv;
     const long messages = argc > 1 ? std::atol(argv[1]) : 1000000;
     const unsigned seed = argc > 2 ? static_cast<unsigned>(std::atol(argv[2])) : 1;
     SetUnhandledExceptionFilter(ReportCrash);
@@ -264,11 +271,11 @@ int main(int argc, char** argv)
     options.openModalWindows = false;  // nobody would close what they open
     HWND form = gallery::CreateGalleryForm(GetModuleHandleW(nullptr), options);
     if (!form) return 2;
-    skin::SkinWindow(form);
+    if (!plain) skin::SkinWindow(form);
     gallery::ShowGalleryForm(form, SW_SHOWNORMAL);
     std::vector<HWND> targets = Targets(form);
     for (HWND t : targets)
-        if (!Skinned(t)) skin::SkinWindow(t);
+        if (!plain && !Skinned(t)) skin::SkinWindow(t);
     bench::PumpFor(2000);  // the focus fade ends
     const bench::Figures start = bench::Measure();
 
@@ -284,10 +291,10 @@ int main(int argc, char** argv)
     std::vector<HWND> lost;
     for (long i = 0; i < messages; ++i) {
         HWND target = targets[args.Below(static_cast<int>(targets.size()))];
+        const bool fromRouted = args.Below(2);
         UINT m;
-        if (args.Below(2)) {
+        if (fromRouted) {
             m = routed[args.Below(static_cast<int>(routed.size()))];
-            ++routedSent;
         } else {
             do m = args.Below(WM_USER);
             while (fuzz::ShapeOf(m) == fuzz::Shape::Left);
@@ -295,6 +302,11 @@ int main(int argc, char** argv)
         WPARAM w;
         LPARAM l;
         args.Make(m, target, w, l);
+        if (fuzz::ClicksUnreachableOption(target, m, w)) {
+            --i;
+            continue;
+        }
+        routedSent += fromRouted;
         g_current = {i, m, target, w, l};
         SendMessageW(target, m, w, l);
         InterlockedIncrement(&g_progress);
@@ -304,7 +316,7 @@ int main(int argc, char** argv)
             lost.push_back(target);
             targets.erase(std::find(targets.begin(), targets.end(), target));
             if (targets.empty()) break;
-        } else if (!Skinned(target)) {
+        } else if (!plain && !Skinned(target)) {
             skin::SkinWindow(target);
             ++reskinned;
         }
@@ -323,8 +335,8 @@ int main(int argc, char** argv)
         skinned += Skinned(t);
     }
 
-    std::printf("fuzz: %ld messages (%ld of the skin's routed ones), seed %u, %zu windows, %.0f s (%d-bit)\n",
-                messages, routedSent, seed, targets.size() + lost.size(), seconds,
+    std::printf("fuzz: %ld messages (%ld of the skin's routed ones), seed %u, %zu windows%s, %.0f s (%d-bit)\n",
+                messages, routedSent, seed, targets.size() + lost.size(), plain ? " without the skin" : "", seconds,
                 static_cast<int>(sizeof(void*) * 8));
     std::printf("  skinned again after WM_DESTROY: %ld times; windows lost: %zu\n", reskinned, lost.size());
     std::printf("  answering at the end: %d of %zu; skinned: %d\n", answering, targets.size(), skinned);
@@ -341,7 +353,8 @@ int main(int argc, char** argv)
     std::printf("  GDI objects after the form is destroyed: %ld (before it was made: %ld); skinned windows: %ld\n",
                 gdiAfterForm, gdiBeforeForm, skin::SkinnedWindowCount());
 
-    const bool ok = lost.empty() && answering == static_cast<int>(targets.size()) && gdiAfterForm == gdiBeforeForm;
+    const bool ok = lost.empty() && answering == static_cast<int>(targets.size()) && gdiAfterForm == gdiBeforeForm &&
+                    (plain || skinned == static_cast<int>(targets.size()));
     if (!ok) std::printf("FAILED\n");
     return ok ? 0 : 1;
 }

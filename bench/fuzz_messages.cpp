@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cwchar>
+
 namespace fuzz {
 namespace {
 
@@ -87,6 +89,8 @@ Shape ShapeOf(UINT m)
         return Shape::Key;
     case EM_SETMARGINS:
         return Shape::Margins;
+    case WM_SETREDRAW:
+        return Shape::RedrawOn;
     case WM_NCCALCSIZE:
         return Shape::NcCalcSize;
     case WM_WINDOWPOSCHANGING: case WM_WINDOWPOSCHANGED:
@@ -94,6 +98,17 @@ Shape ShapeOf(UINT m)
     default:
         return Shape::Plain;
     }
+}
+
+bool ClicksUnreachableOption(HWND target, UINT m, WPARAM w)
+{
+    if (m != WM_LBUTTONUP && m != BM_CLICK && !(m == WM_KEYUP && w == VK_SPACE)) return false;
+    if (IsWindowEnabled(target) && IsWindowVisible(target)) return false;
+    wchar_t name[32] = L"";
+    GetClassNameW(target, name, 32);
+    const bool button = !wcscmp(name, L"Button") || !wcscmp(name, L"ThunderRT6CheckBox") ||
+                        !wcscmp(name, L"ThunderRT6OptionButton");
+    return button && (GetWindowLongW(target, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
 }
 
 const std::vector<UINT>& RoutedMessages()

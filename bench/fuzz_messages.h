@@ -23,6 +23,8 @@ enum class Shape {
                   // some random values that look like metafile contexts
     Region,       // wParam is 1 (the whole window), 0 or a real region
     Key,          // wParam a virtual key, never one that opens a menu
+    RedrawOn,     // WM_SETREDRAW: wParam non-zero; FALSE clears WS_VISIBLE, and an option button
+                  // clicked while invisible walks its group for ever
     Margins,      // EM_SETMARGINS: margins of up to 40 pixels (the edit scrolls its caret for
                   // ever when they leave it no room)
     NcCalcSize,   // an NCCALCSIZE_PARAMS whose WINDOWPOS pointer is valid
@@ -30,6 +32,11 @@ enum class Shape {
 };
 
 Shape ShapeOf(UINT message);
+
+// Whether the message would click an auto option button that is disabled or hidden. The
+// platform's button then looks through its group for itself, skipping disabled and hidden
+// windows, and never stops; a person cannot click such a button, so the fuzz does not either.
+bool ClicksUnreachableOption(HWND target, UINT message, WPARAM wParam);
 
 // Every message the skin's window procedure routes.
 const std::vector<UINT>& RoutedMessages();
