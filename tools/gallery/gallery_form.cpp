@@ -38,6 +38,8 @@ struct Control {
 };
 
 constexpr DWORD Child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+// Check boxes and option buttons are 17 pixels high, the usual height of such controls on the
+// forms the skin was made for: the box then sits on the same row for the control and the skin.
 constexpr DWORD Tab = WS_TABSTOP;
 
 // Column one: buttons, check boxes, option buttons, the two openers. Column two: combo boxes.
@@ -79,15 +81,15 @@ const Control Controls[] = {
     {ButtonDefault, L"Button", L"Default 默认", Child | Tab | BS_DEFPUSHBUTTON, 0, 100, 90, 120, 25},
     {ButtonFocused, L"Button", L"Focused 焦点", Child | Tab | BS_PUSHBUTTON, 0, 100, 120, 120, 25},
 
-    {CheckUnchecked, CheckBoxClass, L"Check 选项", Child | Tab | BS_AUTOCHECKBOX, 0, 100, 182, 130, 20},
-    {CheckChecked, CheckBoxClass, L"Check 选项", Child | Tab | BS_AUTOCHECKBOX, 0, 100, 206, 130, 20},
-    {CheckIndeterminate, CheckBoxClass, L"Check 选项", Child | Tab | BS_AUTO3STATE, 0, 100, 230, 130, 20},
-    {CheckDisabled, CheckBoxClass, L"Check 选项", Child | Tab | WS_DISABLED | BS_AUTOCHECKBOX, 0, 100, 254, 130, 20},
+    {CheckUnchecked, CheckBoxClass, L"Check 选项", Child | Tab | BS_AUTOCHECKBOX, 0, 100, 183, 130, 17},
+    {CheckChecked, CheckBoxClass, L"Check 选项", Child | Tab | BS_AUTOCHECKBOX, 0, 100, 207, 130, 17},
+    {CheckIndeterminate, CheckBoxClass, L"Check 选项", Child | Tab | BS_AUTO3STATE, 0, 100, 231, 130, 17},
+    {CheckDisabled, CheckBoxClass, L"Check 选项", Child | Tab | WS_DISABLED | BS_AUTOCHECKBOX, 0, 100, 255, 130, 17},
 
-    {OptionFirst, OptionButtonClass, L"First 第一", Child | Tab | WS_GROUP | BS_AUTORADIOBUTTON, 0, 100, 310, 130, 20},
-    {OptionSecond, OptionButtonClass, L"Second 第二", Child | BS_AUTORADIOBUTTON, 0, 100, 334, 130, 20},
-    {OptionThird, OptionButtonClass, L"Third 第三", Child | BS_AUTORADIOBUTTON, 0, 100, 358, 130, 20},
-    {OptionDisabled, OptionButtonClass, L"Chosen 已选", Child | WS_GROUP | WS_DISABLED | BS_AUTORADIOBUTTON, 0, 100, 382, 130, 20},
+    {OptionFirst, OptionButtonClass, L"First 第一", Child | Tab | WS_GROUP | BS_AUTORADIOBUTTON, 0, 100, 311, 130, 17},
+    {OptionSecond, OptionButtonClass, L"Second 第二", Child | BS_AUTORADIOBUTTON, 0, 100, 335, 130, 17},
+    {OptionThird, OptionButtonClass, L"Third 第三", Child | BS_AUTORADIOBUTTON, 0, 100, 359, 130, 17},
+    {OptionDisabled, OptionButtonClass, L"Chosen 已选", Child | WS_GROUP | WS_DISABLED | BS_AUTORADIOBUTTON, 0, 100, 383, 130, 17},
 
     {ComboSimple, ComboBoxClass, L"", Child | Tab | WS_VSCROLL | CBS_SIMPLE, 0, 350, 30, 160, 92},
     {ComboDropDown, ComboBoxClass, L"", Child | Tab | WS_VSCROLL | CBS_DROPDOWN, 0, 350, 128, 160, 160},
