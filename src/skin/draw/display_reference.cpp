@@ -3,8 +3,13 @@
 namespace skin {
 namespace {
 
-HDC g_reference = nullptr;  // GUI thread only
-int g_users = 0;            // image sets built and not yet released
+HDC g_reference = nullptr;    // GUI thread only
+int g_users = 0;              // image sets built and not yet released
+bool g_thirtyTwoBit = false;  // the display stores a pixel in 32 bits, one plane
+
+// Larger than any screen; beyond it a device bitmap is asked for, so a size the platform refuses
+// (a 32767 x 32767 button) is refused as before rather than reserving gigabytes.
+constexpr long long kMaxDibPixels = 4096LL * 4096;
 
 }  // namespace
 
@@ -16,8 +21,11 @@ void OpenDisplayReference()
     // format, without the display driver's costly calls.
     HDC reference = gdi::CreateCompatibleDC(nullptr);
     if (!reference) return;
-    HBITMAP bitmap = gdi::CreateBitmap(1, 1, GetDeviceCaps(reference, PLANES),
-                                       GetDeviceCaps(reference, BITSPIXEL));
+    const int planes = GetDeviceCaps(reference, PLANES);
+    const int bits = GetDeviceCaps(reference, BITSPIXEL);
+    const bool thirtyTwoBit = planes == 1 && bits == 32;
+    HBITMAP bitmap = thirtyTwoBit ? gdi::CreateDibSection32(reference, 1, 1)
+                                  : gdi::CreateBitmap(1, 1, planes, bits);
     if (!bitmap) {
         gdi::DeleteDC(reference);
         return;
@@ -25,6 +33,7 @@ void OpenDisplayReference()
     // What the bitmap replaces is the context's stock 1 x 1 monochrome bitmap.
     gdi::DeleteObject(SelectObject(reference, bitmap));
     g_reference = reference;
+    g_thirtyTwoBit = thirtyTwoBit;
 }
 
 void CloseDisplayReference()
@@ -34,6 +43,7 @@ void CloseDisplayReference()
     gdi::DeleteDC(g_reference);
     gdi::DeleteObject(bitmap);
     g_reference = nullptr;
+    g_thirtyTwoBit = false;
 }
 
 DisplayContext::DisplayContext() : own_(g_reference ? nullptr : gdi::CreateDisplayInfoDC()) {}
@@ -41,6 +51,19 @@ DisplayContext::DisplayContext() : own_(g_reference ? nullptr : gdi::CreateDispl
 HDC DisplayContext::get() const
 {
     return g_reference ? g_reference : own_.get();
+}
+
+HBITMAP CreateDisplayBitmap(int width, int height)
+{
+    if (g_reference && g_thirtyTwoBit && width > 0 && height > 0) {
+        if (static_cast<long long>(width) * height <= kMaxDibPixels)
+            return gdi::CreateDibSection32(g_reference, width, height);
+        // Made against a context that holds a DIB section, a compatible bitmap would be a DIB
+        // section too, which the platform grants far beyond its limit for device bitmaps.
+        return gdi::CreateBitmap(width, height, 1, 32);
+    }
+    DisplayContext display;
+    return gdi::CreateCompatibleBitmap(display.get(), width, height);
 }
 
 }  // namespace skin

@@ -26,4 +26,12 @@ private:
     OwnedDC own_;
 };
 
+// A bitmap of the size in the display's format; null when it cannot be made. On a 32-bit display
+// with the reference open it is a 32-bit DIB section: the same pixels as a display-compatible
+// bitmap, but selecting a device-dependent bitmap into a context goes through the display driver
+// each time and costs about thirty times as much; larger than a screen, it is a device bitmap of
+// the same format. Otherwise, and for sizes that are not positive (which the platform answers
+// with a 1 x 1 stock bitmap), it is made against a DisplayContext.
+HBITMAP CreateDisplayBitmap(int width, int height);
+
 }  // namespace skin

@@ -61,6 +61,19 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel)
     return Track(::CreateBitmap(width, height, planes, bitsPerPixel, nullptr));
 }
 
+HBITMAP CreateDibSection32(HDC dc, int width, int height)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    return Track(::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+}
+
 HBRUSH CreateSolidBrush(Rgb color)
 {
     return Track(::CreateSolidBrush(ToColorRef(color)));
