@@ -15,9 +15,11 @@ namespace {
 bool g_initialized = false;
 long g_skinnedWindowCount = 0;
 
-// Has the frame repainted in the skin (or without it) at once.
+// Has the frame repainted in the skin (or without it) at once. A window that is not shown
+// (or whose parent is not) is painted whole when it appears; painting it now would only cost.
 void RepaintWholeWindow(HWND window)
 {
+    if (!IsWindowVisible(window)) return;
     DWORD noRegion = 0;
     SendMessageW(window, WM_NCPAINT, 1, reinterpret_cast<LPARAM>(&noRegion));
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT);
@@ -43,7 +45,7 @@ void SetUpCommandButton(HWND window)
     FitButtonFaces(window, faces);
 
     const LONG style = GetWindowLongW(window, GWL_STYLE);
-    if (!DrawsOwnFace(style)) SendMessageW(window, BM_SETSTYLE, BS_OWNERDRAW, -1);
+    if (!DrawsOwnFace(style)) SendMessageW(window, BM_SETSTYLE, BS_OWNERDRAW, IsWindowVisible(window));
 
     SetSkinProp(window, prop::OldStyle, style);
     SetSkinProp(window, prop::MouseFlag, 0);

@@ -60,8 +60,10 @@ void FitButtonFaces(HWND window, const HDC (&faces)[4])
         SetSkinProp(window, prop::FaceBitmap[i], reinterpret_cast<INT_PTR>(bitmap));
     }
     RenderFaces(window, faces);
-    gdi::SetWindowRegion(
-        window, gdi::CreateRoundRectRgn(0, 0, bounds.width + 1, bounds.height + 1, 3, 3), TRUE);
+    // Redrawing a window that is not shown would only cost: it is painted whole when it appears.
+    gdi::SetWindowRegion(window,
+                         gdi::CreateRoundRectRgn(0, 0, bounds.width + 1, bounds.height + 1, 3, 3),
+                         IsWindowVisible(window));
 }
 
 void RenderButtonFaces(HWND window)
