@@ -5,7 +5,7 @@ namespace {
 
 HDC g_reference = nullptr;    // GUI thread only
 int g_users = 0;              // image sets built and not yet released
-bool g_thirtyTwoBit = false;  // the display stores a pixel in 32 bits, one plane
+bool g_thirtyTwoBit = false;  // the display stores a pixel in 32 bits
 
 // Larger than any screen; beyond it a device bitmap is asked for, so a size the platform refuses
 // (a 32767 x 32767 button) is refused as before rather than reserving gigabytes.
@@ -21,11 +21,11 @@ void OpenDisplayReference()
     // format, without the display driver's costly calls.
     HDC reference = gdi::CreateCompatibleDC(nullptr);
     if (!reference) return;
-    const int planes = GetDeviceCaps(reference, PLANES);
+    // Each question goes to the display driver; a 32-bit display has one plane.
     const int bits = GetDeviceCaps(reference, BITSPIXEL);
-    const bool thirtyTwoBit = planes == 1 && bits == 32;
+    const bool thirtyTwoBit = bits == 32;
     HBITMAP bitmap = thirtyTwoBit ? gdi::CreateDibSection32(reference, 1, 1)
-                                  : gdi::CreateBitmap(1, 1, planes, bits);
+                                  : gdi::CreateBitmap(1, 1, GetDeviceCaps(reference, PLANES), bits);
     if (!bitmap) {
         gdi::DeleteDC(reference);
         return;
