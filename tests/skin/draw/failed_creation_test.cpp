@@ -1,5 +1,9 @@
-// When the platform refuses: a region no window took, a bitmap too large to make.
+// When the platform refuses: a region no window took, a bitmap too large to make; surfaces of no
+// size, which the platform answers with a stock bitmap.
 #include <doctest.h>
+
+#include "skin/draw/primitives.h"
+#include "skin/draw/skin_images.h"
 
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
@@ -32,4 +36,24 @@ TEST_CASE("a button grown past any bitmap keeps the faces it has, and detach del
     }
     DestroyWindow(button);
     CHECK(gdi::LiveObjectCount() == baseline);
+}
+
+TEST_CASE("with the images built, a surface of no size still gets the 1 x 1 stock bitmap; one of a face's size is a DIB section on a 32-bit screen")
+{
+    const skintest::NoLeaks noLeaks;
+    SkinImageSet images;
+    BuildSkinImageSet(images);
+    const auto bitmapOf = [](HDC surface, DIBSECTION& dib) { return GetObjectW(GetCurrentObject(surface, OBJ_BITMAP), sizeof dib, &dib); };
+    for (auto [w, h] : {std::pair{0, 5}, {5, 0}}) {
+        HDC surface = CreateSkinSurface(w, h);
+        DIBSECTION dib{};
+        CHECK((surface && bitmapOf(surface, dib) == sizeof(BITMAP) && dib.dsBm.bmWidth == 1 && dib.dsBm.bmBitsPixel == 1));
+        DeleteSkinSurface(surface);
+    }
+    HDC screen = GetDC(nullptr), surface = CreateSkinSurface(80, 25);
+    DIBSECTION dib{};
+    CHECK(bitmapOf(surface, dib) == (GetDeviceCaps(screen, BITSPIXEL) == 32 ? int(sizeof dib) : int(sizeof(BITMAP))));
+    ReleaseDC(nullptr, screen);
+    DeleteSkinSurface(surface);
+    ReleaseSkinImageSet(images);
 }
