@@ -3,12 +3,7 @@
 #include <doctest.h>
 
 #include "skin/draw/primitives.h"
-#include "skin/draw/skin_images.h"
-
-#include "skin/core/skinner.h"
-#include "skin/core/window_props.h"
-#include "skin/draw/gdi_objects.h"
-#include "skin/support/skin_fixture.h"
+#include "skin/support/skin_fixture.h"  // the skinner, the property record, the counted GDI layer
 
 using namespace skin;
 
@@ -43,17 +38,12 @@ TEST_CASE("with the images built, a surface of no size still gets the 1 x 1 stoc
     const skintest::NoLeaks noLeaks;
     SkinImageSet images;
     BuildSkinImageSet(images);
-    const auto bitmapOf = [](HDC surface, DIBSECTION& dib) { return GetObjectW(GetCurrentObject(surface, OBJ_BITMAP), sizeof dib, &dib); };
-    for (auto [w, h] : {std::pair{0, 5}, {5, 0}}) {
-        HDC surface = CreateSkinSurface(w, h);
-        DIBSECTION dib{};
-        CHECK((surface && bitmapOf(surface, dib) == sizeof(BITMAP) && dib.dsBm.bmWidth == 1 && dib.dsBm.bmBitsPixel == 1));
-        DeleteSkinSurface(surface);
-    }
-    HDC screen = GetDC(nullptr), surface = CreateSkinSurface(80, 25);
-    DIBSECTION dib{};
-    CHECK(bitmapOf(surface, dib) == (GetDeviceCaps(screen, BITSPIXEL) == 32 ? int(sizeof dib) : int(sizeof(BITMAP))));
+    HDC screen = GetDC(nullptr), surfaces[] = {CreateSkinSurface(0, 5), CreateSkinSurface(5, 0), CreateSkinSurface(80, 25)};
+    const int faceSize = GetDeviceCaps(screen, BITSPIXEL) == 32 ? sizeof(DIBSECTION) : sizeof(BITMAP);
+    DIBSECTION dib[3]{};
+    for (int i = 0; i < 3; ++i) CHECK(GetObjectW(GetCurrentObject(surfaces[i], OBJ_BITMAP), sizeof dib[i], &dib[i]) == (i < 2 ? int(sizeof(BITMAP)) : faceSize));
+    CHECK((dib[0].dsBm.bmWidth == 1 && dib[0].dsBm.bmBitsPixel == 1 && dib[1].dsBm.bmHeight == 1 && dib[1].dsBm.bmBitsPixel == 1));
+    for (HDC s : surfaces) DeleteSkinSurface(s);
     ReleaseDC(nullptr, screen);
-    DeleteSkinSurface(surface);
     ReleaseSkinImageSet(images);
 }
