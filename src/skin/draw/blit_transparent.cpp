@@ -70,10 +70,10 @@ void BlitTransparent(HDC dst, int dx, int dy, int width, int height,
     if (!palette) palette = ownPalette.get();
     const COLORREF keyColor = TranslateKey(key, palette);
 
-    WorkSurface background(display.get(), CreateDisplayBitmap(width, height), palette, false);
+    WorkSurface background(display.get(), CreateDisplayBitmap(display, width, height), palette, false);
     BitBlt(background.dc(), 0, 0, width, height, dst, dx, dy, SRCCOPY);
 
-    WorkSurface source(display.get(), CreateDisplayBitmap(width, height), palette, true);
+    WorkSurface source(display.get(), CreateDisplayBitmap(display, width, height), palette, true);
     SetBkColor(source.dc(), GetBkColor(src));
     SetTextColor(source.dc(), GetTextColor(src));
     BitBlt(source.dc(), 0, 0, width, height, src, sx, sy, SRCCOPY);

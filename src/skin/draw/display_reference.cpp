@@ -53,7 +53,7 @@ HDC DisplayContext::get() const
     return g_reference ? g_reference : own_.get();
 }
 
-HBITMAP CreateDisplayBitmap(int width, int height)
+HBITMAP CreateDisplayBitmap(const DisplayContext& display, int width, int height)
 {
     if (g_reference && g_thirtyTwoBit && width > 0 && height > 0) {
         if (static_cast<long long>(width) * height <= kMaxDibPixels)
@@ -62,7 +62,6 @@ HBITMAP CreateDisplayBitmap(int width, int height)
         // section too, which the platform grants far beyond its limit for device bitmaps.
         return gdi::CreateBitmap(width, height, 1, 32);
     }
-    DisplayContext display;
     return gdi::CreateCompatibleBitmap(display.get(), width, height);
 }
 

@@ -31,7 +31,7 @@ private:
 // bitmap, but selecting a device-dependent bitmap into a context goes through the display driver
 // each time and costs about thirty times as much; larger than a screen, it is a device bitmap of
 // the same format. Otherwise, and for sizes that are not positive (which the platform answers
-// with a 1 x 1 stock bitmap), it is made against a DisplayContext.
-HBITMAP CreateDisplayBitmap(int width, int height);
+// with a 1 x 1 stock bitmap), it is made against the caller's DisplayContext.
+HBITMAP CreateDisplayBitmap(const DisplayContext& display, int width, int height);
 
 }  // namespace skin

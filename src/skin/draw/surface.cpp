@@ -9,7 +9,7 @@ HDC CreateSkinSurface(int width, int height)
     if (!display.get()) return nullptr;
     HDC surface = gdi::CreateCompatibleDC(display.get());
     if (!surface) return nullptr;
-    HBITMAP bitmap = CreateDisplayBitmap(width, height);
+    HBITMAP bitmap = CreateDisplayBitmap(display, width, height);
     if (!bitmap) {
         gdi::DeleteDC(surface);
         return nullptr;

@@ -51,8 +51,9 @@ void FitButtonFaces(HWND window, const HDC (&faces)[4])
     GetWindowBounds(window, bounds);
     // Bitmaps made against the window's DC would have the display's format too, at many
     // times the cost.
+    DisplayContext display;
     for (int i = 0; i < 4; ++i) {
-        HBITMAP bitmap = CreateDisplayBitmap(bounds.width, bounds.height);
+        HBITMAP bitmap = CreateDisplayBitmap(display, bounds.width, bounds.height);
         // Too large for a bitmap: the face keeps the one it has, which its property names.
         // (At attach there is none yet, and the property is set to null all the same.)
         if (!bitmap && GetSkinProp(window, prop::FaceBitmap[i])) continue;
