@@ -200,12 +200,9 @@ bool SkinInitialized()
     return g_initialized;
 }
 
-
-
 long SkinnedWindowCount()
 {
     return g_skinnedWindowCount;
 }
-
 
 }  // namespace skin

@@ -12,8 +12,6 @@ std::unordered_set<HANDLE>& Live()
     return live;
 }
 
-CreationObserver g_observer = nullptr;
-
 // Window DCs come from a cache and the same handle may be handed out twice, so they are counted,
 // not kept in the set.
 long g_windowDcs = 0;
@@ -27,10 +25,7 @@ HDC CountWindowDC(HDC dc)
 template <class H>
 H Track(H handle)
 {
-    if (handle) {
-        Live().insert(handle);
-        if (g_observer) g_observer(handle);
-    }
+    if (handle) Live().insert(handle);
     return handle;
 }
 
@@ -132,11 +127,6 @@ int ReleaseDC(HWND window, HDC dc)
 long LiveObjectCount()
 {
     return static_cast<long>(Live().size()) + g_windowDcs;
-}
-
-void SetCreationObserver(CreationObserver observer)
-{
-    g_observer = observer;
 }
 
 }  // namespace skin::gdi

@@ -35,8 +35,4 @@ int ReleaseDC(HWND window, HDC dc);
 // Objects created here and not yet deleted (or handed over), and window DCs not yet released.
 long LiveObjectCount();
 
-// Called with every object created here, so a test can check each one is gone afterwards.
-using CreationObserver = void (*)(HGDIOBJ object);
-void SetCreationObserver(CreationObserver observer);
-
 }  // namespace skin::gdi
