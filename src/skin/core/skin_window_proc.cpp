@@ -27,6 +27,38 @@ LRESULT DestroyWindowSkin(WNDPROC previous, HWND window, UINT message, WPARAM wP
     return CallPrevious(previous, window, message, wParam, lParam);
 }
 
+// Still skinned at the very end: WM_DESTROY never reached the skin (a procedure above it kept the
+// message, or the window's creation failed, which sends no WM_DESTROY). The skin's state goes now.
+LRESULT DetachAtNcDestroy(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
+                          LPARAM lParam)
+{
+    DetachSkin(window);
+    const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
+    LeaveChain(window);
+    return result;
+}
+
+// A window the skin was detached from while another procedure sat on top of SkinWindowProc: every
+// message goes on unchanged to the procedure below. Once nothing is above the skin any more, it
+// leaves the chain; at WM_NCDESTROY, after the procedure below has had the message.
+LRESULT PassThrough(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const auto next = reinterpret_cast<WNDPROC>(GetSkinProp(window, prop::NextProc));
+    if (!next) return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        // Should other code have taken PROCADDR away, the rest of the skin's state is still here.
+        RemoveKindState(window);
+        const LRESULT result = CallPrevious(next, window, message, wParam, lParam);
+        LeaveChain(window);
+        return result;
+    }
+    if (SkinProcOnTop(window)) {
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(next));
+        LeaveChain(window);
+    }
+    return CallPrevious(next, window, message, wParam, lParam);
+}
+
 LRESULT ReleaseThenRefresh(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
                            LPARAM lParam)
 {
@@ -42,10 +74,11 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 {
     if (!window) return 0;
     const auto previous = reinterpret_cast<WNDPROC>(GetSkinProp(window, prop::ProcAddr));
-    if (!previous) return DefWindowProcW(window, message, wParam, lParam);
+    if (!previous) return PassThrough(window, message, wParam, lParam);
 
     switch (message) {
     case WM_DESTROY: return DestroyWindowSkin(previous, window, message, wParam, lParam);
+    case WM_NCDESTROY: return DetachAtNcDestroy(previous, window, message, wParam, lParam);
     case WM_SIZE: return OnSize(previous, window, message, wParam, lParam);
     case WM_ACTIVATE: return OnActivate(previous, window, message, wParam, lParam);
     case WM_SETFOCUS: return OnSetFocus(previous, window, message, wParam, lParam);

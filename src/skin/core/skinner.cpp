@@ -109,10 +109,10 @@ LONG AttachSkin(HWND window)
     if (!window) return 0;
     if (GetSkinProp(window, prop::ProcAddr)) return 0;
     if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return 0;
-    // Skinned, with PROCADDR gone: taking SkinWindowProc as its own previous procedure would
-    // have every message call itself until the stack runs out.
-    if (GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&SkinWindowProc))
-        return 0;
+    // SkinWindowProc still in the chain (passing messages through below another procedure, or on
+    // top with PROCADDR taken away by other code): taking whatever is above it as its previous
+    // procedure would have the two call each other until the stack runs out.
+    if (GetSkinProp(window, prop::NextProc) || SkinProcOnTop(window)) return 0;
 
     switch (GetControlKind(window)) {
     case ControlKind::Container:
@@ -142,16 +142,13 @@ LONG AttachSkin(HWND window)
     const LONG_PTR previous = SetWindowLongPtrW(window, GWLP_WNDPROC,
                                                 reinterpret_cast<LONG_PTR>(&SkinWindowProc));
     SetSkinProp(window, prop::ProcAddr, previous);
+    SetSkinProp(window, prop::NextProc, previous);
     RepaintWholeWindow(window);
     return 1;
 }
 
-LONG DetachSkin(HWND window)
+void RemoveKindState(HWND window)
 {
-    if (!window) return 0;
-    const INT_PTR previous = GetSkinProp(window, prop::ProcAddr);
-    if (!previous) return 0;
-
     switch (GetControlKind(window)) {
     case ControlKind::Container:
         EnumChildWindows(window, DetachChildProc, 0);
@@ -174,13 +171,33 @@ LONG DetachSkin(HWND window)
     default:
         break;
     }
+}
 
+LONG DetachSkin(HWND window)
+{
+    if (!window) return 0;
+    const INT_PTR previous = GetSkinProp(window, prop::ProcAddr);
+    if (!previous) return 0;
+    RemoveKindState(window);
     RemoveSkinProp(window, prop::ProcAddr);
-    SetWindowLongPtrW(window, GWLP_WNDPROC, previous);
+    // With another procedure on top, putting the previous one back would cut that one out of the
+    // chain: SkinWindowProc stays, passing everything through, until the window's WM_NCDESTROY.
+    const bool leaves = SkinProcOnTop(window);
+    if (leaves) SetWindowLongPtrW(window, GWLP_WNDPROC, previous);
     RepaintWholeWindow(window);
-
-    if (--g_skinnedWindowCount <= 0) ReleaseEngine();
+    if (leaves) LeaveChain(window);
     return 1;
+}
+
+void LeaveChain(HWND window)
+{
+    // Only a window that still counts: other code may have taken NEXTPROC away already.
+    if (RemovePropA(window, prop::NextProc) && --g_skinnedWindowCount <= 0) ReleaseEngine();
+}
+
+bool SkinProcOnTop(HWND window)
+{
+    return GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&SkinWindowProc);
 }
 
 BOOL CALLBACK AttachChildProc(HWND window, LPARAM)

@@ -12,12 +12,22 @@ namespace skin {
 // the skin to the window. 1 if this call attached it, else 0.
 LONG SkinWindow(HWND window);
 
-// 1 if attached now; 0 for a null handle, a window that carries the skin already (PROCADDR, or
-// SkinWindowProc as its procedure), or a window owned by another thread (its procedure cannot be
-// replaced from here, and its properties are not ours to write).
+// 1 if attached now; 0 for a null handle, a window that carries the skin already (PROCADDR), a
+// window whose chain still holds SkinWindowProc (installing it again would have it call itself),
+// or a window owned by another thread (its procedure cannot be replaced from here, and its
+// properties are not ours to write).
 LONG AttachSkin(HWND window);
-// 1 if detached now; 0 for a null handle or a window without the skin.
+// 1 if detached now; 0 for a null handle or a window without the skin. With another procedure
+// installed on top of the skin's, the skin's stays in the chain passing messages through, and the
+// window stays counted until its WM_NCDESTROY.
 LONG DetachSkin(HWND window);
+// Removes what attach gave the window for its kind (a container: detaches everything inside it).
+void RemoveKindState(HWND window);
+// SkinWindowProc has left the window's chain (or is about to, at WM_NCDESTROY): the window no
+// longer counts, and with the last one the image set goes.
+void LeaveChain(HWND window);
+// Whether SkinWindowProc is the window's current procedure, with nobody installed on top of it.
+bool SkinProcOnTop(HWND window);
 
 BOOL CALLBACK AttachChildProc(HWND window, LPARAM);
 BOOL CALLBACK DetachChildProc(HWND window, LPARAM);

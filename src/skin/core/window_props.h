@@ -8,6 +8,11 @@ namespace skin {
 
 namespace prop {
 inline constexpr const char* ProcAddr = "PROCADDR";
+// The procedure SkinWindowProc hands messages on to, for as long as it sits in the window's chain.
+// It outlives PROCADDR when another procedure was installed on top of the skin's: the skin cannot
+// unhook itself then without cutting that one out, so it stays and passes everything through until
+// WM_NCDESTROY. It also keeps the window working when other code removes PROCADDR.
+inline constexpr const char* NextProc = "NEXTPROC";
 inline constexpr const char* OldState = "OLDSTATE";
 inline constexpr const char* OldStyle = "OLDSTYLE";
 inline constexpr const char* MouseFlag = "MOUSEFLAG";

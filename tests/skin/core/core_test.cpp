@@ -28,7 +28,7 @@ LRESULT CALLBACK ProbeProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
     return msg >= WM_USER ? 0x5000 + LRESULT(msg - WM_USER) + wp + lp : DefWindowProcW(w, msg, wp, lp);
 }
 
-const Names kButtonProps{"PROCADDR", "OLDSTATE", "OLDSTYLE", "MOUSEFLAG", "TIMERID", "ALPHALEVEL",
+const Names kButtonProps{"PROCADDR", "NEXTPROC", "OLDSTATE", "OLDSTYLE", "MOUSEFLAG", "TIMERID", "ALPHALEVEL",
                          "0HDC", "1HDC", "2HDC", "3HDC", "0BMP", "1BMP", "2BMP", "3BMP"};
 
 }  // namespace
@@ -47,9 +47,9 @@ TEST_CASE("a form's tree is skinned, each window after its kind, once; detach re
     REQUIRE(SkinWindow(form) == 1);
     CHECK(AttachSkin(button) + AttachSkin(form) + SkinWindow(form) + AttachSkin(nullptr) == 0);  // again: nothing changes
     CHECK(SkinnedWindowCount() == 9);
-    const std::pair<HWND, Names> props[] = {{form, {"PROCADDR"}}, {label, {"PROCADDR"}}, {inner, {"PROCADDR"}}, {button, kButtonProps},
-        {disabled, kButtonProps}, {checkStyle, kButtonProps}, {deepButton, kButtonProps}, {combo, {"PROCADDR", "OLDSTATE", "MOUSEFLAG"}},
-        {header, {"PROCADDR", "MOUSEFLAG", "HDINDEX", "HMINDEX"}}};
+    const std::pair<HWND, Names> props[] = {{form, {"PROCADDR", "NEXTPROC"}}, {label, {"PROCADDR", "NEXTPROC"}}, {inner, {"PROCADDR", "NEXTPROC"}}, {button, kButtonProps},
+        {disabled, kButtonProps}, {checkStyle, kButtonProps}, {deepButton, kButtonProps}, {combo, {"PROCADDR", "NEXTPROC", "OLDSTATE", "MOUSEFLAG"}},
+        {header, {"PROCADDR", "NEXTPROC", "MOUSEFLAG", "HDINDEX", "HMINDEX"}}};
     for (const auto& [w, names] : props) {
         CHECK((HasSkinProc(w) && SkinPropNames(w) == names));
         CHECK(GetSkinProp(w, prop::MouseFlag) + GetSkinProp(w, prop::TimerId) + GetSkinProp(w, prop::AlphaLevel) == 0);

@@ -27,7 +27,7 @@ inline Names SkinPropNames(HWND w)
 {
     Names present, found;
     EnumPropsExA(w, CollectPropName, LPARAM(&present));
-    for (const char* name : {"PROCADDR", "OLDSTATE", "OLDSTYLE", "MOUSEFLAG", "TIMERID", "ALPHALEVEL", "HDINDEX", "HMINDEX",
+    for (const char* name : {"PROCADDR", "NEXTPROC", "OLDSTATE", "OLDSTYLE", "MOUSEFLAG", "TIMERID", "ALPHALEVEL", "HDINDEX", "HMINDEX",
                              "0HDC", "1HDC", "2HDC", "3HDC", "0BMP", "1BMP", "2BMP", "3BMP"})
         for (const std::string& p : present)
             if (_stricmp(p.c_str(), name) == 0) found.push_back(name);

@@ -1,0 +1,116 @@
+// The skin shares its windows with other code that subclasses them too, before and after it: every
+// procedure in every chain keeps getting its messages, and detach cuts nobody out.
+#include "skin/draw/primitives.h"
+#include "skin/support/skin_fixture.h"
+
+#include <commctrl.h>
+
+#include <map>
+
+using namespace skintest;
+
+namespace {
+
+// The procedures around the skin: Own is installed before it (it stands for the window's own
+// procedure); the others after it, each a common way of subclassing.
+enum Layer { Own, Plain, Restoring, Keeping, Comctl };
+std::map<std::pair<HWND, int>, std::map<UINT, int>> g_seen;
+std::map<std::pair<HWND, int>, WNDPROC> g_below;
+
+template <int L>
+LRESULT CALLBACK LayerProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
+{
+    ++g_seen[{w, L}][msg];
+    const WNDPROC below = g_below[{w, L}];
+    if (L == Restoring && msg == WM_DESTROY) SetWindowLongPtrW(w, GWLP_WNDPROC, LONG_PTR(below));  // unhooks, then passes on
+    if (L == Keeping && msg == WM_DESTROY) return 0;  // keeps WM_DESTROY from everything below it
+    return CallWindowProcW(below, w, msg, wp, lp);
+}
+LRESULT CALLBACK ComctlProc(HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR)
+{
+    ++g_seen[{w, Comctl}][msg];
+    return DefSubclassProc(w, msg, wp, lp);
+}
+void Subclass(HWND w, int layer)
+{
+    static const WNDPROC procs[] = {LayerProc<Own>, LayerProc<Plain>, LayerProc<Restoring>, LayerProc<Keeping>};
+    if (layer == Comctl) SetWindowSubclass(w, ComctlProc, 1, 0);
+    else g_below[{w, layer}] = WNDPROC(SetWindowLongPtrW(w, GWLP_WNDPROC, LONG_PTR(procs[layer])));
+}
+int Seen(HWND w, int layer, UINT msg) { return g_seen[{w, layer}][msg]; }
+
+std::vector<std::uint32_t> Picture(HWND w)  // the 80 x 25 button as it is on the screen
+{
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+    HDC screen = GetWindowDC(w), copy = CreateSkinSurface(80, 25);
+    BitBlt(copy, 0, 0, 80, 25, screen, 0, 0, SRCCOPY);
+    ReleaseDC(w, screen);
+    std::vector<std::uint32_t> pixels;
+    for (int p = 0; p < 80 * 25; ++p) pixels.push_back(DcPixel(copy, p % 80, p / 80));
+    DeleteSkinSurface(copy);
+    return pixels;
+}
+
+}  // namespace
+
+TEST_CASE("detach keeps every chain whole: each procedure above and below the skin gets WM_DESTROY and WM_NCDESTROY once")
+{
+    REQUIRE(SkinnedWindowCount() == 0);
+    const NoLeaks noLeaks;
+    HWND form = test::MakeTopLevel(L"Form", 0, 0, 400, 200).release();
+    HWND inner = test::MakeChild(form, L"#32770", L"", 0, 300, 0, 100, 100);
+    // The window and the procedure installed on top of the skin's (none for the inner container).
+    const std::pair<HWND, int> chains[] = {{form, Plain}, {inner, Own}, {test::MakeChild(inner, L"Button", L"a", 0, 5, 5, 80, 25), Plain},
+        {test::MakeChild(form, L"Button", L"b", 0, 5, 5, 80, 25), Restoring}, {test::MakeChild(form, L"Button", L"c", 0, 5, 35, 80, 25), Comctl},
+        {test::MakeChild(form, L"Button", L"d", 0, 5, 65, 80, 25), Keeping}, {test::MakeChild(form, L"Button", L"e", 0, 5, 95, 80, 25), Plain},
+        {test::MakeChild(form, L"Button", L"f", 0, 5, 125, 80, 25), Plain}};
+    const HWND detached = chains[6].first, robbed = chains[7].first;
+    for (auto [w, top] : chains) Subclass(w, Own);
+    const auto plainLook = Picture(detached);
+    REQUIRE(SkinWindow(form) == 1);
+    for (auto [w, top] : chains)
+        if (top != Own) Subclass(w, top);
+    REQUIRE(Picture(detached) != plainLook);
+
+    // Detached while another procedure sits on top: the skin stays below it, passes everything on
+    // and draws nothing; it is not installed again.
+    CHECK(DetachSkin(detached) == 1);
+    CHECK((SkinPropNames(detached) == Names{"NEXTPROC"} && Picture(detached) == plainLook && SkinnedWindowCount() == 8));
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    CHECK(GetWindowRgn(detached, region) == ERROR);
+    DeleteObject(region);
+    // Other code takes PROCADDR away: however the skin hears of the window, it does not install
+    // itself a second time below the procedure on top (the two would call each other for ever).
+    RemoveSkinProp(robbed, prop::ProcAddr);
+    for (UINT msg : {WM_ENTERIDLE, WM_CTLCOLORLISTBOX, WM_ACTIVATE}) SendMessageW(form, msg, 0, LPARAM(robbed));
+    for (HWND w : {detached, robbed}) {
+        CHECK((AttachSkin(w) + AttachChildProc(w, 0) == 1 && SkinWindow(w) == 0));  // the enumeration answers 1 all the same
+        SendMessageW(w, WM_APP, 0, 0);
+        CHECK((Seen(w, Own, WM_APP) == 1 && Seen(w, Plain, WM_APP) == 1));
+    }
+    CHECK(SkinnedWindowCount() == 8);
+
+    DestroyWindow(form);
+    for (auto [w, top] : chains)
+        for (int layer : {int(Own), top}) {
+            CAPTURE(layer);
+            CHECK(Seen(w, layer, WM_DESTROY) == (top == Keeping && layer == Own ? 0 : 1));
+            CHECK(Seen(w, layer, WM_NCDESTROY) == (layer == Restoring ? 0 : 1));  // it left at WM_DESTROY
+        }
+    CHECK((SkinnedWindowCount() == 0 && !SkinInitialized()));
+}
+
+TEST_CASE("a skin left in the chain leaves it as soon as nothing sits above it")
+{
+    test::Window form = test::MakeTopLevel(L"Form", 0, 0, 200, 100);
+    HWND button = test::MakeChild(form, L"Button", L"x", 0, 5, 5, 80, 25);
+    Subclass(button, Own);
+    REQUIRE(SkinWindow(form) == 1);
+    Subclass(button, Plain);
+    REQUIRE(DetachSkin(button) == 1);
+    SetWindowLongPtrW(button, GWLP_WNDPROC, LONG_PTR(g_below[{button, Plain}]));  // the one on top unhooks
+    SendMessageW(button, WM_APP, 0, 0);
+    CHECK((GetWindowLongPtrW(button, GWLP_WNDPROC) == LONG_PTR(&LayerProc<Own>) && Seen(button, Own, WM_APP) == 1));
+    CHECK((SkinPropNames(button).empty() && SkinnedWindowCount() == 1));
+    CHECK(AttachSkin(button) == 1);
+}
