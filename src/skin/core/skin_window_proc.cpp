@@ -27,6 +27,15 @@ LRESULT DestroyWindowSkin(WNDPROC previous, HWND window, UINT message, WPARAM wP
     return CallPrevious(previous, window, message, wParam, lParam);
 }
 
+// A window skinned as it was being made: once its creation has succeeded it gets what attach
+// gives its kind. A failed creation gets no WM_DESTROY; its WM_NCDESTROY takes the skin off.
+LRESULT SetUpWhenCreated(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
+    if (result != -1) SetUpKindState(window);
+    return result;
+}
+
 // Still skinned at the very end: WM_DESTROY never reached the skin (a procedure above it kept the
 // message, or the window's creation failed, which sends no WM_DESTROY). The skin's state goes now.
 LRESULT DetachAtNcDestroy(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
@@ -77,6 +86,7 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     if (!previous) return PassThrough(window, message, wParam, lParam);
 
     switch (message) {
+    case WM_CREATE: return SetUpWhenCreated(previous, window, message, wParam, lParam);
     case WM_DESTROY: return DestroyWindowSkin(previous, window, message, wParam, lParam);
     case WM_NCDESTROY: return DetachAtNcDestroy(previous, window, message, wParam, lParam);
     case WM_SIZE: return OnSize(previous, window, message, wParam, lParam);

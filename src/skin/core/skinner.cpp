@@ -1,6 +1,7 @@
 #include "skin/core/skinner.h"
 
 #include "skin/core/control_kind.h"
+#include "skin/core/creation_hook.h"
 #include "skin/core/fade_timer.h"
 #include "skin/core/skin_window_proc.h"
 #include "skin/core/window_props.h"
@@ -29,6 +30,7 @@ void RepaintWholeWindow(HWND window)
 void ReleaseEngine()
 {
     g_skinnedWindowCount = 0;
+    StopCreationHook();
     ReleaseSkinImageSet(SkinImages());
     g_initialized = false;
 }
@@ -97,6 +99,7 @@ LONG SkinWindow(HWND window)
         g_initialized = true;
         SetTrackMouseEventAvailable(ExportExists("TrackMouseEvent", "User32"));
         BuildSkinImageSet(SkinImages());
+        StartCreationHook();
     }
     const LONG attached = AttachSkin(window);
     // A refused window (null, gone, another thread's) leaves nothing skinned: no images either.
@@ -114,13 +117,22 @@ LONG AttachSkin(HWND window)
     // procedure would have the two call each other until the stack runs out.
     if (GetSkinProp(window, prop::NextProc) || SkinProcOnTop(window)) return 0;
 
+    SetUpKindState(window);
+    InstallSkinProc(window);
+    RepaintWholeWindow(window);
+    return 1;
+}
+
+void SetUpKindState(HWND window)
+{
     switch (GetControlKind(window)) {
     case ControlKind::Container:
         // Reaches every descendant, so the whole tree is skinned before the container itself.
         EnumChildWindows(window, AttachChildProc, 0);
         break;
     case ControlKind::CommandButton:
-        SetUpCommandButton(window);
+        // Set up already: a WM_CREATE that other code sent to a window skinned long ago.
+        if (!GetSkinProp(window, prop::FaceDc[0])) SetUpCommandButton(window);
         break;
     case ControlKind::ComboBox:
     case ControlKind::DriveListBox:
@@ -137,14 +149,15 @@ LONG AttachSkin(HWND window)
     default:
         break;
     }
+}
 
+void InstallSkinProc(HWND window)
+{
     ++g_skinnedWindowCount;
     const LONG_PTR previous = SetWindowLongPtrW(window, GWLP_WNDPROC,
                                                 reinterpret_cast<LONG_PTR>(&SkinWindowProc));
     SetSkinProp(window, prop::ProcAddr, previous);
     SetSkinProp(window, prop::NextProc, previous);
-    RepaintWholeWindow(window);
-    return 1;
 }
 
 void RemoveKindState(HWND window)

@@ -21,6 +21,11 @@ LONG AttachSkin(HWND window);
 // installed on top of the skin's, the skin's stays in the chain passing messages through, and the
 // window stays counted until its WM_NCDESTROY.
 LONG DetachSkin(HWND window);
+// What attach gives the window for its kind (a container: attaches everything inside it).
+void SetUpKindState(HWND window);
+// Puts SkinWindowProc in place of the window's procedure, which PROCADDR and NEXTPROC keep, and
+// counts the window.
+void InstallSkinProc(HWND window);
 // Removes what attach gave the window for its kind (a container: detaches everything inside it).
 void RemoveKindState(HWND window);
 // SkinWindowProc has left the window's chain (or is about to, at WM_NCDESTROY): the window no

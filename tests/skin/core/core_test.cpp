@@ -98,7 +98,8 @@ TEST_CASE("messages reach the window's own procedure; WM_ENTERIDLE, WM_CTLCOLORL
     // Hidden, so that no activation reaches the owner before the message under test.
     test::Window dialog(CreateWindowExW(0, L"#32770", L"", WS_OVERLAPPEDWINDOW, 10, 10, 100, 60, nullptr, nullptr, nullptr, nullptr));
     HWND dialogButton = test::MakeChild(dialog, L"Button", L"OK", 0, 5, 5, 50, 20);
-    HWND list = test::MakeChild(owner, L"ComboLBox", L"", 0, 0, 0, 50, 50);
+    // A drop-down list is a pop-up of its own, not a window inside the owner.
+    HWND list = CreateWindowExW(0, L"ComboLBox", L"", WS_POPUP, 0, 0, 50, 50, owner, nullptr, nullptr, nullptr);
     for (int i = 0; i < 2; ++i) SendMessageW(owner, WM_ENTERIDLE, MSGF_DIALOGBOX, LPARAM(dialog.hwnd));
     CHECK((HasSkinProc(dialog) && HasSkinProc(dialogButton) && SkinnedWindowCount() == 3));
     CHECK(SendMessageW(owner, WM_CTLCOLORLISTBOX, 0, LPARAM(list)) == DefWindowProcW(owner, WM_CTLCOLORLISTBOX, 0, LPARAM(list)));

@@ -39,7 +39,8 @@ TEST_CASE("the controls follow the mouse, the space bar and the focus; a release
     // A release on the form, which has no parent, repaints the skinned marks inside it, nested too.
     HWND nested = test::MakeChild(f.form, L"#32770", L"", 0, 260, 120, 130, 60);
     HWND deep = AddControl(nested, L"ThunderRT6CheckBox", BS_CHECKBOX, 5, 5, 18);
-    HWND plain = (skin::SkinWindow(nested), AddControl(nested, L"ThunderRT6CheckBox", BS_CHECKBOX, 5, 30, 18));
+    HWND plain = AddControl(nested, L"ThunderRT6CheckBox", BS_CHECKBOX, 5, 30, 18);
+    skin::DetachSkin(plain);  // skinned as it was made, like everything inside the form
     for (HWND w : {f.check, f.o1, deep, plain}) skin::SetSkinProp(w, skin::prop::OldState, 1);
     SendMessageW(f.form, WM_LBUTTONUP, 0, 0);
     for (HWND w : {f.check, f.o1, deep, plain}) CHECK(State(w) == (w == plain));
