@@ -1,6 +1,7 @@
-// A form of 100 push buttons: skinning it against creating it, and resizing its buttons skinned
-// against unskinned. Each round creates a fresh hidden form, so the two measurements of a round
-// see the same machine. Prints medians per form and their ratios.
+// A form of 100 push buttons: skinning it against creating it, resizing its buttons skinned
+// against unskinned, and creating them in a form skinned already (each is skinned as it is made)
+// against creating them and then skinning each. Each round creates fresh hidden forms, so the
+// measurements of a round see the same machine. Prints medians per form and their ratios.
 #include <windows.h>
 
 #include <cstdio>
@@ -14,7 +15,7 @@ namespace {
 
 constexpr int Buttons = 100;
 
-HWND MakeForm(std::vector<HWND>& buttons)
+HWND MakeForm(std::vector<HWND>& buttons, bool skinFirst = false)
 {
     static const ATOM atom = [] {
         WNDCLASSEXW wc{};
@@ -27,6 +28,7 @@ HWND MakeForm(std::vector<HWND>& buttons)
     (void)atom;
     HWND form = CreateWindowExW(0, L"Form", L"bench", WS_OVERLAPPEDWINDOW, 0, 0, 900, 400,
                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (skinFirst) skin::SkinWindow(form);
     buttons.clear();
     for (int i = 0; i < Buttons; ++i)
         buttons.push_back(CreateWindowExW(0, L"Button", L"刷新", WS_CHILD | WS_VISIBLE,
@@ -63,7 +65,7 @@ int main()
     std::printf("A hidden form of %d push buttons (times per form, ratio = first / second)\n",
                 Buttons);
     const long baseline = skin::gdi::LiveObjectCount();
-    std::vector<double> create, skinning, plainResize, skinnedResize;
+    std::vector<double> create, skinning, plainResize, skinnedResize, createInSkinned, createThenSkin;
     std::vector<HWND> buttons;
     for (int round = 0; round < 9; ++round) {
         HWND form = nullptr;
@@ -72,9 +74,19 @@ int main()
         skinning.push_back(Time([&] { skin::SkinWindow(form); }));
         skinnedResize.push_back(Time([&] { ResizeAll(buttons, round + 1); }));
         DestroyWindow(form);
+
+        createInSkinned.push_back(Time([&] { form = MakeForm(buttons, true); }));
+        DestroyWindow(form);
+        createThenSkin.push_back(Time([&] {
+            form = MakeForm(buttons);
+            for (HWND b : buttons) skin::SkinWindow(b);
+        }));
+        DestroyWindow(form);
     }
     Report("skin a form of 100 buttons", "SkinWindow", "creating the form", skinning, create);
     Report("resize 100 buttons", "skinned", "unskinned", skinnedResize, plainResize);
+    Report("create 100 buttons, each skinned", "in a skinned form", "then SkinWindow each",
+           createInSkinned, createThenSkin);
     std::printf("GDI objects left after the rounds: %ld\n",
                 skin::gdi::LiveObjectCount() - baseline);
     return 0;

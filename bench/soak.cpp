@@ -1,11 +1,13 @@
 // soak: long use of the skinned gallery form. Real pointer input (SendInput) hovers, presses and
 // releases every control of the form in turn; most cycles go on while the last fade still runs,
 // every 50th waits for all fades to end. Then the skin is taken off the whole form and put back
-// on again and again. The skin's live GDI objects, the thread's windows and its timers must end
-// where they started, and the private bytes may not grow by more than 1 MiB from input cycle
-// 1,000 (or the middle of a shorter run) to the end.
+// on again and again. Last, push buttons are made under the pointer inside the skinned form (each
+// skinned as it is made, so it starts its hot fade) and destroyed again at once. The skin's live
+// GDI objects, the thread's windows and its timers must end where they started, and the private
+// bytes may not grow by more than 1 MiB from input cycle 1,000 (or the middle of a shorter run) to
+// the end.
 //
-//   soak [INPUT_CYCLES [ATTACH_CYCLES]]      (defaults 10000 and 1000)
+//   soak [INPUT_CYCLES [ATTACH_CYCLES [LATE_CYCLES]]]      (defaults 10000, 1000 and 2000)
 //
 // Needs the pointer and the screen to itself.
 #include <windows.h>
@@ -130,6 +132,7 @@ int main(int argc, char** argv)
 {
     const int inputCycles = argc > 1 ? std::atoi(argv[1]) : 10000;
     const int attachCycles = argc > 2 ? std::atoi(argv[2]) : 1000;
+    const int lateCycles = argc > 3 ? std::atoi(argv[3]) : 2000;
     const int warmCycle = inputCycles > 2000 ? 1000 : inputCycles / 2;
     std::mt19937 random(7);
 
@@ -141,11 +144,12 @@ int main(int argc, char** argv)
     skin::SkinWindow(form);
     gallery::ShowGalleryForm(form, SW_SHOWNORMAL);
 
-    // Every control but the two that open modal windows.
+    // Every control but the two that open modal windows and the one that adds a control.
     std::vector<HWND> parts = gallery::GalleryParts(form), targets, combos;
     for (HWND part : parts) {
         const int id = GetDlgCtrlID(part);
-        if (id != gallery::OpenMessageBox && id != gallery::OpenDialog) targets.push_back(part);
+        if (id != gallery::OpenMessageBox && id != gallery::OpenDialog && id != gallery::AddButton)
+            targets.push_back(part);
         if (id >= gallery::ComboSimple && id <= gallery::DriveList) combos.push_back(part);
     }
     HWND focus = GetFocus();
@@ -177,14 +181,29 @@ int main(int argc, char** argv)
         bench::DrainMessages();
     }
 
+    // An empty spot of the form, right of the client edges.
+    POINT late{720, 350};
+    ClientToScreen(form, &late);
+    int lateFades = 0;
+    for (int i = 0; i < lateCycles; ++i) {
+        HWND button = CreateWindowExW(0, L"Button", L"Late 后加", WS_CHILD | WS_VISIBLE, 720, 350, 120, 25, form,
+                                      nullptr, GetModuleHandleW(nullptr), nullptr);
+        UpdateWindow(button);  // its first paint would end the fade at once
+        SendMouse(MOUSEEVENTF_MOVE, {late.x + 10 + i % 2, late.y + 10});
+        bench::PumpFor(4);
+        lateFades += skin::GetSkinProp(button, skin::prop::TimerId) != 0;
+        DestroyWindow(button);
+    }
+
     SetFocus(focus);
     Settle(parts);
     const bench::Figures end = bench::Measure();
 
-    std::printf("soak: %d input cycles over %zu controls, %d attach/detach cycles (%d-bit), %.0f s\n",
-                inputCycles, targets.size(), attachCycles, static_cast<int>(sizeof(void*) * 8),
+    std::printf("soak: %d input cycles over %zu controls, %d attach/detach cycles, %d late buttons (%d-bit), %.0f s\n",
+                inputCycles, targets.size(), attachCycles, lateCycles, static_cast<int>(sizeof(void*) * 8),
                 (GetTickCount() - startTicks) / 1000.0);
     std::printf("  presses that reached an enabled control (progress bars take none): %d of %d\n", pressesSeen, pressesExpected);
+    std::printf("  late buttons destroyed while they faded in: %d of %d\n", lateFades, lateCycles);
     bench::PrintFigures(start, end);
     std::printf("  private bytes at input cycle %d: %llu; after the input cycles: %llu; growth to the end: %lld\n",
                 warmCycle, static_cast<unsigned long long>(warm), static_cast<unsigned long long>(afterInput),
@@ -198,6 +217,7 @@ int main(int argc, char** argv)
 
     bool ok = Check(start.privateBytes != 0, "the platform answers the private bytes");
     ok = Check(pressesSeen * 10 >= pressesExpected * 9, "nine presses in ten reach their control") && ok;
+    ok = Check(lateFades * 10 >= lateCycles * 9, "nine late buttons in ten start their fade") && ok;
     ok = Check(end.gdiObjects == start.gdiObjects, "GDI objects end where they started") && ok;
     ok = Check(end.windows == start.windows, "windows end where they started") && ok;
     ok = Check(end.timers == start.timers, "timers end where they started") && ok;

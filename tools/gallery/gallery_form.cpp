@@ -55,6 +55,7 @@ const Label Labels[] = {
     {L"group of three", 12, 312, 84, 18}, {L"disabled", 12, 384, 84, 18},
     {L"Modal windows 模态窗口", 12, 418, 230, 18, true},
     {L"message box", 12, 446, 84, 18}, {L"own dialog", 12, 476, 84, 18},
+    {L"adds one", 12, 506, 84, 18}, {L"run time", 12, 536, 84, 18},
 
     {L"Combo boxes 组合框", 250, 8, 260, 18, true},
     {L"simple", 250, 34, 96, 18}, {L"drop-down", 250, 130, 96, 18},
@@ -107,7 +108,10 @@ const Control Controls[] = {
 
     {OpenMessageBox, L"Button", L"Message box 消息框…", Child | Tab | BS_PUSHBUTTON, 0, 100, 442, 130, 25},
     {OpenDialog, L"Button", L"Dialog 对话框…", Child | Tab | BS_PUSHBUTTON, 0, 100, 472, 130, 25},
+    {AddButton, L"Button", L"Add a button 加按钮", Child | Tab | BS_PUSHBUTTON, 0, 100, 502, 130, 25},
 };
+// Made by AddButton once the form is up: a control the skin did not see at attach.
+const Control Added{AddedButton, L"Button", L"Added 新按钮", Child | Tab | BS_PUSHBUTTON, 0, 100, 532, 130, 25};
 
 // Sixteen bars: a column per position; two horizontal rows (plain, smooth), then the vertical
 // pairs (plain on the left, smooth on the right) under each column.
@@ -239,7 +243,10 @@ LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_COMMAND: {
         FormState* state = StateOf(form);
-        if (!state || !state->options.openModalWindows || HIWORD(wParam) != BN_CLICKED) break;
+        if (!state || HIWORD(wParam) != BN_CLICKED) break;
+        if (LOWORD(wParam) == AddButton && !GetDlgItem(form, AddedButton))
+            SendMessageW(Create(form, Added), WM_SETFONT, reinterpret_cast<WPARAM>(state->font), TRUE);
+        if (!state->options.openModalWindows) break;
         if (LOWORD(wParam) == OpenMessageBox) OpenGalleryMessageBox(form);
         if (LOWORD(wParam) == OpenDialog) OpenGalleryDialog(form);
         return 0;

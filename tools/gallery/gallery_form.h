@@ -40,7 +40,9 @@ enum PartId : int {
     GridPlain,
     OpenMessageBox,
     OpenDialog,
-    LastPart = OpenDialog,
+    AddButton,  // adds AddedButton to the form once, after the form was skinned
+    LastPart = AddButton,
+    AddedButton,
 };
 
 struct Options {

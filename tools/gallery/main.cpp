@@ -1,11 +1,15 @@
 // gallery: one form with every kind of control the skin paints, each in every state it can
 // show, skinned the way an application skins its window. Closing the form ends the program.
+//   gallery [add]    add: presses "Add a button" once the form is up (for pictures taken
+//                    where nobody can press it)
 #include <windows.h>
+
+#include <cwchar>
 
 #include "gallery_form.h"
 #include "skin/core/skinner.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand)
 {
     gallery::Options options;
     options.quitOnDestroy = true;
@@ -13,6 +17,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
     if (!form) return 1;
     skin::SkinWindow(form);
     gallery::ShowGalleryForm(form, showCommand);
+    if (std::wcscmp(commandLine, L"add") == 0)
+        SendMessageW(GetDlgItem(form, gallery::AddButton), BM_CLICK, 0, 0);
 
     MSG message;
     BOOL got;

@@ -9,5 +9,6 @@ LRESULT OnNcPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LP
 LRESULT OnWindowPosChanging(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
                             LPARAM lParam);
 LRESULT OnSize(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT OnSetFont(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace skin

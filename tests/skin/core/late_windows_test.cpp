@@ -41,7 +41,15 @@ TEST_CASE("a child made in a skinned form is skinned when its creation returns, 
     CHECK(SkinnedButton(late));
     test::Pump(50);  // its first paint: the skin's normal face
     CHECK(InteriorDifferences(late, 0) == 0);
+    // Its font comes after it was made: the faces carry the caption in that font.
+    const std::uint32_t before = DcPixel(FaceOf(late, 0), 40, 12);
+    HFONT big = CreateFontW(-20, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, L"Tahoma");
+    SendMessageW(late, WM_SETFONT, WPARAM(big), TRUE);
+    test::Pump(50);
+    CHECK((InteriorDifferences(late, 0) == 0 && DcPixel(FaceOf(late, 0), 40, 12) != before));
 
+    DestroyWindow(late);
+    DeleteObject(big);
     const long count = SkinnedWindowCount();
     HWND box = test::MakeChild(form, L"#32770", L"", 0, 100, 10, 190, 120);
     HWND deep = test::MakeChild(box, L"Button", L"x", 0, 5, 5, 80, 25);
