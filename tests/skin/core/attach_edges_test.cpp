@@ -8,24 +8,6 @@
 
 using namespace skin;
 
-TEST_CASE("a skinned window that lost PROCADDR is not attached again, however the skin hears of it")
-{
-    test::Window form = test::MakeTopLevel(L"Form", 0, 0, 200, 100);
-    HWND inner = test::MakeChild(form, L"Static", L"", 0, 5, 5, 50, 20);
-    skintest::MessageLog reached(inner);  // the window's own procedure
-    REQUIRE(SkinWindow(form) == 1);
-    const INT_PTR original = GetSkinProp(inner, prop::ProcAddr);
-    RemoveSkinProp(inner, prop::ProcAddr);  // other code in the process can remove it
-    CHECK(AttachSkin(inner) == 0);
-    for (UINT message : {WM_ENTERIDLE, WM_CTLCOLORLISTBOX, WM_ACTIVATE})
-        SendMessageW(form, message, 0, reinterpret_cast<LPARAM>(inner));
-    CHECK(GetSkinProp(inner, prop::ProcAddr) == 0);
-    CHECK(SkinnedWindowCount() == 2);
-    SetSkinProp(inner, prop::ProcAddr, original);
-    SendMessageW(inner, WM_APP, 0, 0);
-    CHECK(reached.Count(WM_APP) == 1);
-}
-
 TEST_CASE("a window SkinWindow refuses leaves no image set behind")
 {
     REQUIRE(SkinnedWindowCount() == 0);

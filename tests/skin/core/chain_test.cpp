@@ -1,6 +1,5 @@
 // The skin shares its windows with other code that subclasses them too, before and after it: every
 // procedure in every chain keeps getting its messages, and detach cuts nobody out.
-#include "skin/draw/primitives.h"
 #include "skin/support/skin_fixture.h"
 
 #include <commctrl.h>
@@ -39,15 +38,11 @@ void Subclass(HWND w, int layer)
 }
 int Seen(HWND w, int layer, UINT msg) { return g_seen[{w, layer}][msg]; }
 
-std::vector<std::uint32_t> Picture(HWND w)  // the 80 x 25 button as it is on the screen
+std::vector<std::uint32_t> Picture(HWND w)  // corners, edges and face of the 80 x 25 button on the screen
 {
     RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
-    HDC screen = GetWindowDC(w), copy = CreateSkinSurface(80, 25);
-    BitBlt(copy, 0, 0, 80, 25, screen, 0, 0, SRCCOPY);
-    ReleaseDC(w, screen);
     std::vector<std::uint32_t> pixels;
-    for (int p = 0; p < 80 * 25; ++p) pixels.push_back(DcPixel(copy, p % 80, p / 80));
-    DeleteSkinSurface(copy);
+    for (auto [x, y] : {std::pair{0, 0}, {79, 24}, {40, 1}, {40, 12}, {2, 12}, {20, 20}}) pixels.push_back(test::WindowPixel(w, x, y));
     return pixels;
 }
 
@@ -100,7 +95,7 @@ TEST_CASE("detach keeps every chain whole: each procedure above and below the sk
     CHECK((SkinnedWindowCount() == 0 && !SkinInitialized()));
 }
 
-TEST_CASE("a skin left in the chain leaves it as soon as nothing sits above it")
+TEST_CASE("a skin left in the chain leaves it as soon as nothing sits above it; on top without its properties it is not installed again")
 {
     test::Window form = test::MakeTopLevel(L"Form", 0, 0, 200, 100);
     HWND button = test::MakeChild(form, L"Button", L"x", 0, 5, 5, 80, 25);
@@ -112,5 +107,9 @@ TEST_CASE("a skin left in the chain leaves it as soon as nothing sits above it")
     SendMessageW(button, WM_APP, 0, 0);
     CHECK((GetWindowLongPtrW(button, GWLP_WNDPROC) == LONG_PTR(&LayerProc<Own>) && Seen(button, Own, WM_APP) == 1));
     CHECK((SkinPropNames(button).empty() && SkinnedWindowCount() == 1));
-    CHECK(AttachSkin(button) == 1);
+    REQUIRE(AttachSkin(button) == 1);
+    const INT_PTR own = GetSkinProp(button, prop::ProcAddr);
+    for (const char* name : {"PROCADDR", "NEXTPROC"}) RemoveSkinProp(button, name);  // other code takes them all
+    CHECK(AttachSkin(button) == 0);  // taking its own procedure as the previous one, it would call itself for ever
+    for (const char* name : {"PROCADDR", "NEXTPROC"}) SetSkinProp(button, name, own);
 }

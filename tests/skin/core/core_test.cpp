@@ -28,9 +28,6 @@ LRESULT CALLBACK ProbeProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
     return msg >= WM_USER ? 0x5000 + LRESULT(msg - WM_USER) + wp + lp : DefWindowProcW(w, msg, wp, lp);
 }
 
-const Names kButtonProps{"PROCADDR", "NEXTPROC", "OLDSTATE", "OLDSTYLE", "MOUSEFLAG", "TIMERID", "ALPHALEVEL",
-                         "0HDC", "1HDC", "2HDC", "3HDC", "0BMP", "1BMP", "2BMP", "3BMP"};
-
 }  // namespace
 
 TEST_CASE("a form's tree is skinned, each window after its kind, once; detach restores; destroying leaves nothing") {

@@ -9,9 +9,6 @@ using namespace skintest;
 
 namespace {
 
-const Names kButtonProps{"PROCADDR", "NEXTPROC", "OLDSTATE", "OLDSTYLE", "MOUSEFLAG", "TIMERID", "ALPHALEVEL",
-                         "0HDC", "1HDC", "2HDC", "3HDC", "0BMP", "1BMP", "2BMP", "3BMP"};
-
 bool SkinnedButton(HWND b)
 {
     HRGN region = CreateRectRgn(0, 0, 0, 0);

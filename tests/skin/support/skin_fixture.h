@@ -34,6 +34,10 @@ inline Names SkinPropNames(HWND w)
     return found;
 }
 
+// What attach leaves on a command button, in SkinPropNames' order.
+inline const Names kButtonProps{"PROCADDR", "NEXTPROC", "OLDSTATE", "OLDSTYLE", "MOUSEFLAG", "TIMERID", "ALPHALEVEL",
+                                "0HDC", "1HDC", "2HDC", "3HDC", "0BMP", "1BMP", "2BMP", "3BMP"};
+
 // Pixels inside an 80 x 25 button (3 in from each edge, clear of the corners) whose colour on the
 // screen differs from the face of the state.
 inline int InteriorDifferences(HWND button, int state)
