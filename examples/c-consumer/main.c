@@ -29,6 +29,25 @@ static INT_PTR CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM 
     return message == WM_INITDIALOG;
 }
 
+/* The skin works on the windows of the calling thread only. */
+static DWORD WINAPI DetachOnAnotherThread(LPVOID window)
+{
+    return (DWORD)DetachSkin((HWND)window);
+}
+
+static LONG DetachFromAnotherThread(HWND window)
+{
+    DWORD result = 1;
+    MSG message;
+    HANDLE thread = CreateThread(NULL, 0, DetachOnAnotherThread, window, 0, NULL);
+    /* Answer what the other thread may send to the window meanwhile. */
+    while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0)
+        while (PeekMessageW(&message, NULL, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    GetExitCodeThread(thread, &result);
+    CloseHandle(thread);
+    return (LONG)result;
+}
+
 int main(void)
 {
     HWND form = CreateDialogParamW(GetModuleHandleW(NULL), L"FORM", NULL, FormProc, 0);
@@ -41,6 +60,8 @@ int main(void)
     check(SkinWindow(form) == 0, "a second SkinWindow does nothing");
     check(DetachSkin(button) == 1 && !GetPropA(button, "PROCADDR"), "DetachSkin takes it off the button");
     check(AttachSkin(button) == 1 && GetPropA(button, "PROCADDR"), "AttachSkin puts it back");
+    check(DetachFromAnotherThread(button) == 0 && GetPropA(button, "PROCADDR"),
+          "DetachSkin on another thread does nothing");
 
     ShowWindow(form, SW_SHOW);
     while (PeekMessageW(&message, NULL, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
