@@ -1,0 +1,38 @@
+// The skin's C entry points (velmora/skin.h): thin wrappers over the engine's own functions,
+// exported by velmora-skin.dll and linked from the static library.
+#include "velmora/skin.h"
+
+#include "skin/core/skinner.h"
+
+namespace {
+
+// Skinned windows call into this module for every message from now on, so it must outlive any
+// FreeLibrary of the caller's (for the DLL) or of whoever linked the static library into a DLL.
+LONG KeepModuleLoaded(LONG attached)
+{
+    HMODULE self;
+    if (attached)
+        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN | GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                           reinterpret_cast<LPCWSTR>(&KeepModuleLoaded), &self);
+    return attached;
+}
+
+}  // namespace
+
+extern "C" LONG WINAPI SkinWindow(HWND window)
+{
+    return KeepModuleLoaded(skin::SkinWindow(window));
+}
+
+extern "C" LONG WINAPI AttachSkin(HWND window)
+{
+    return KeepModuleLoaded(skin::AttachSkin(window));
+}
+
+extern "C" LONG WINAPI DetachSkin(HWND window)
+{
+    // The engine's AttachSkin refuses other threads' windows itself; its DetachSkin does not, and
+    // changing a window's procedure under its own thread's messages is not safe.
+    if (window && GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return 0;
+    return skin::DetachSkin(window);
+}

@@ -1,0 +1,47 @@
+/* Velmora skin: gives the windows of a Win32 program the Velmora look.
+ *
+ * SkinWindow(form) replaces the window procedure of the form and, when the form is a dialog box
+ * (class "#32770") or a form (class "Form", "ThunderFormDC" or "ThunderRT6FormDC"), of every window
+ * inside it; any other window is skinned alone. The skin then paints command buttons, check boxes,
+ * option buttons, combo boxes, progress bars, headers and client-edge borders itself, fades buttons
+ * between their normal, hot and pressed faces, and skins the dialog boxes, menus and drop-down
+ * lists that appear later. It keeps its state in window properties of each window ("PROCADDR",
+ * "OLDSTATE", ...) and comes off a window when the window is destroyed.
+ *
+ * Threads: call these functions on the thread that created the window, once the window exists (a
+ * dialog box: in WM_INITDIALOG or after CreateDialog returns). The skin has no locks: use it from
+ * one GUI thread of the process.
+ *
+ * Results: 1 when the call acted, 0 when it did nothing: a null handle, a window that carries the
+ * skin already (SkinWindow, AttachSkin) or carries none (DetachSkin), a window of another thread.
+ *
+ * The module that holds the skin (velmora-skin.dll, or the program or DLL that links the static
+ * library) stays loaded from the first window it skins until the process ends, so a FreeLibrary
+ * never unloads the window procedure of skinned windows.
+ */
+#ifndef VELMORA_SKIN_H
+#define VELMORA_SKIN_H
+
+#include <windows.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Prepares the skin on first use, then attaches it to the window and, for a form or dialog box,
+   to everything inside it. */
+LONG WINAPI SkinWindow(HWND window);
+
+/* Attaches the skin to one more window (and everything inside a form or dialog box), for a window
+   made after SkinWindow skinned another one. */
+LONG WINAPI AttachSkin(HWND window);
+
+/* Takes the skin off the window (and everything inside a form or dialog box) and gives the window
+   its own procedure back. Destroying a window does this by itself. */
+LONG WINAPI DetachSkin(HWND window);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* VELMORA_SKIN_H */
