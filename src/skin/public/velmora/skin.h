@@ -4,9 +4,11 @@
  * (class "#32770") or a form (class "Form", "ThunderFormDC" or "ThunderRT6FormDC"), of every window
  * inside it; any other window is skinned alone. The skin then paints command buttons, check boxes,
  * option buttons, combo boxes, progress bars, headers and client-edge borders itself, fades buttons
- * between their normal, hot and pressed faces, and skins the dialog boxes, menus and drop-down
- * lists that appear later. It keeps its state in window properties of each window ("PROCADDR",
- * "OLDSTATE", ...) and comes off a window when the window is destroyed.
+ * between their normal, hot and pressed faces, and skins the windows made inside a skinned window
+ * later as well as the dialog boxes, menus and drop-down lists that appear later. It keeps its
+ * state in window properties of each window ("PROCADDR", "NEXTPROC", "OLDSTATE", ...) and comes off
+ * a window when the window is destroyed. Other code may subclass the same windows before or after
+ * it: every procedure in the chain keeps getting its messages.
  *
  * Threads: call these functions on the thread that created the window, once the window exists (a
  * dialog box: in WM_INITDIALOG or after CreateDialog returns). The skin has no locks: use it from
@@ -33,11 +35,13 @@ extern "C" {
 LONG WINAPI SkinWindow(HWND window);
 
 /* Attaches the skin to one more window (and everything inside a form or dialog box), for a window
-   made after SkinWindow skinned another one. */
+   outside those skinned already (windows made inside a skinned one are skinned as they are made). */
 LONG WINAPI AttachSkin(HWND window);
 
 /* Takes the skin off the window (and everything inside a form or dialog box) and gives the window
-   its own procedure back. Destroying a window does this by itself. */
+   its own procedure back. When other code has subclassed the window after the skin, the skin stays
+   in that chain instead, painting nothing and passing every message on, until nothing sits above it
+   or the window is destroyed. Destroying a window takes the skin off by itself. */
 LONG WINAPI DetachSkin(HWND window);
 
 #ifdef __cplusplus
