@@ -52,8 +52,11 @@ TEST_CASE("framed lists and bordered grids get the skin frame in the colour of t
 TEST_CASE("resizing a command button to 80 x 25 gives new faces and region of that size, other kinds nothing") {
     test::Window form = test::MakeTopLevel(L"Form", 50, 50, 300, 150);
     HWND button = test::MakeChild(form, L"Button", L"OK", 0, 10, 10, 50, 20), label = test::MakeChild(form, L"Static", L"l", 0, 10, 60, 50, 20);
+    HWND faceless = test::MakeChild(form, L"Button", L"x", 0, 150, 10, 50, 20);
     REQUIRE(SkinWindow(form) == 1);
+    gdi::DeleteDC(FaceOf(faceless, 0)), SetSkinProp(faceless, prop::FaceDc[0], 0);  // as when its creation failed at attach
     const NoLeaks noLeaks;
+    for (int width : {60, 70, 80}) MoveWindow(faceless, 150, 10, width, 20, TRUE);  // no bitmap orphaned for the missing face
     const auto oldBitmap = HGDIOBJ(GetSkinProp(button, prop::FaceBitmap[3]));
     MoveWindow(button, 10, 10, 80, 25, TRUE);
     MoveWindow(label, 10, 60, 120, 30, TRUE);
