@@ -2,6 +2,7 @@
 // activation moves to from a skinned window.
 #include <tuple>
 
+#include "skin/support/control_pictures.h"
 #include "skin/support/skin_fixture.h"
 
 using namespace skintest;
@@ -86,4 +87,20 @@ TEST_CASE("activation skins owned pop-ups and containers it moves to, nothing el
     CHECK_FALSE(HasSkinProc(unrelated));
     CHECK((HasSkinProc(owned) && HasSkinProc(dialog) && HasSkinProc(dialogButton)));
     CHECK(SkinnedWindowCount() == 4);
+}
+
+TEST_CASE("attached while hidden and shown later, as the launcher does: the first paint brings faces, regions, frames and edges") {
+    Superclass(PROGRESS_CLASSW, L"ProgressBarWndClass");
+    CursorAway();
+    test::Window form(CreateWindowExW(0, test::RegisterClassOnce(L"Form"), L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 50, 50, 300, 200,
+                                      nullptr, nullptr, nullptr, nullptr));
+    HWND button = test::MakeChild(form, L"Button", L"OK", 0, 10, 10, 80, 25), bar = test::MakeChild(form, L"ProgressBarWndClass", L"", WS_BORDER, 10, 50, 100, 12);
+    HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, L"ListBox", L"", WS_CHILD | WS_VISIBLE, 10, 80, 100, 60, form, nullptr, nullptr, nullptr);
+    REQUIRE(SkinWindow(form) == 1);
+    ShowWindow(form, SW_SHOWNORMAL);
+    test::Pump(100);
+    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+    CHECK((InteriorDifferences(button, 0) == 0 && GetWindowRgn(button, rgn) != ERROR && PtInRegion(rgn, 1, 1) && !PtInRegion(rgn, 0, 0)));
+    for (HWND w : {bar, list}) CHECK((test::WindowPixel(w, 0, 0) == 0x54A5D5 && test::WindowPixel(w, 1, 1) == 0xFFFFFF));
+    DeleteObject(rgn);
 }
