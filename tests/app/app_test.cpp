@@ -47,14 +47,13 @@ int CompleteOnEveryConnection(IWebBrowser2* control)
     app::ComPtr<IConnectionPointContainer> points;
     app::ComPtr<IConnectionPoint> point;
     app::ComPtr<IEnumConnections> connections;
-    REQUIRE(SUCCEEDED(control->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(points.Put()))));
-    REQUIRE(SUCCEEDED(points->FindConnectionPoint(DIID_DWebBrowserEvents2, point.Put())));
-    REQUIRE(SUCCEEDED(point->EnumConnections(connections.Put())));
+    REQUIRE((SUCCEEDED(control->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(points.Put()))) &&
+             SUCCEEDED(points->FindConnectionPoint(DIID_DWebBrowserEvents2, point.Put())) && SUCCEEDED(point->EnumConnections(connections.Put()))));
     VARIANTARG args[2]{};  // last first: the address (not read), the browser object
     V_VT(&args[1]) = VT_DISPATCH, V_DISPATCH(&args[1]) = control;
     DISPPARAMS params{args, nullptr, 2, 0};
-    int count = 0;
-    for (CONNECTDATA c{}; connections->Next(1, &c, nullptr) == S_OK; c.pUnk->Release(), ++count) {
+    int count = 0;  // Wine hands each sink out without a reference of its own: releasing it would free the launcher's site
+    for (CONNECTDATA c{}; connections->Next(1, &c, nullptr) == S_OK; ++count) {
         app::ComPtr<IDispatch> sink;
         if (SUCCEEDED(c.pUnk->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(sink.Put()))))
             sink->Invoke(DISPID_DOCUMENTCOMPLETE, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);

@@ -12,19 +12,6 @@
 using namespace skintest;
 using test::WindowPixel;
 
-namespace {
-
-// Put in PROCADDR, below the skin: counts the WM_PAINT that the skin passes to the control.
-WNDPROC g_own = nullptr;
-int g_ownPaints = 0;
-LRESULT CALLBACK CountOwnPaints(HWND w, UINT msg, WPARAM wp, LPARAM lp)
-{
-    g_ownPaints += msg == WM_PAINT;
-    return CallWindowProcW(g_own, w, msg, wp, lp);
-}
-
-}  // namespace
-
 TEST_CASE("a repaint keeps an editable combo's hot button without its own procedure, and leaves a hot check box normal")
 {
     CheckComboForm f;
@@ -32,13 +19,12 @@ TEST_CASE("a repaint keeps an editable combo's hot button without its own proced
     struct Row { HWND w; int x, y; std::uint32_t colour; INT_PTR state; int ownPaints; };
     for (const Row& r : {Row{f.edit, f.x0, 1, Pixel(skin::SkinImages().DropButtonImage, 0, 0), 1, 0}, Row{f.check, 5, 3, 0xFFFFFF, 0, 1}}) {
         r.w == f.edit ? skin::PaintDropButton(r.w, nullptr, hot, true) : void(skin::PaintCheckBox(r.w, hot, true));
-        g_own = WNDPROC(skin::GetSkinProp(r.w, skin::prop::ProcAddr));
-        skin::SetSkinProp(r.w, skin::prop::ProcAddr, INT_PTR(&CountOwnPaints));
-        g_ownPaints = 0;
+        MessageLog::seen.clear(), MessageLog::previous = WNDPROC(skin::GetSkinProp(r.w, skin::prop::ProcAddr));
+        skin::SetSkinProp(r.w, skin::prop::ProcAddr, INT_PTR(&MessageLog::Proc));  // below the skin: what it passes on
         Blot(r.w, r.x, r.y);
         RedrawWindow(r.w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        skin::SetSkinProp(r.w, skin::prop::ProcAddr, INT_PTR(g_own));
-        CHECK((State(r.w) == r.state && g_ownPaints == r.ownPaints && WindowPixel(r.w, r.x, r.y) == r.colour));
+        skin::SetSkinProp(r.w, skin::prop::ProcAddr, INT_PTR(MessageLog::previous));
+        CHECK((State(r.w) == r.state && MessageLog::Count(WM_PAINT) == r.ownPaints && WindowPixel(r.w, r.x, r.y) == r.colour));
     }
 }
 
