@@ -6,6 +6,7 @@
 #include <exdispid.h>
 
 #include "app/browser_host.h"
+#include "app/browser_site.h"
 #include "app/clearing_commands.h"
 #include "app/ole_session.h"
 #include "app/right_key.h"
@@ -244,9 +245,9 @@ TEST_CASE("the launcher on the real control: its sink is connected and a complet
         CHECK(CompleteOnEveryConnection(host.Control()) == 1);
         CHECK((IsZoomed(form.Hwnd()) && IsWindowVisible(form.Command1()) && errors.messages.empty()));
     }
-    // Set-up failing at its last step, the connection: nothing of the control is left in its parent.
+    // Set-up failing at its last step, the connection: nothing of the control or its site is left.
     test::Window parent = test::MakeTopLevel(L"BrowserHostTest", 0, 0, 400, 300);
     NoEvents events;
     CHECK_THROWS_AS(app::BrowserHost(parent, RECT{0, 0, 200, 100}, events, IID_IUnknown), app::AppError);
-    CHECK(GetWindow(parent, GW_CHILD) == nullptr);
+    CHECK((GetWindow(parent, GW_CHILD) == nullptr && app::BrowserSite::LiveCount() == 0));
 }
