@@ -6,11 +6,11 @@
 
 namespace app {
 
-BrowserHost::BrowserHost(HWND parent, const RECT& pixels, BrowserEvents& events)
+BrowserHost::BrowserHost(HWND parent, const RECT& pixels, BrowserEvents& events, REFIID eventsId)
     : site_(new BrowserSite(parent, pixels, events))
 {
     try {
-        SetUp(parent, pixels);
+        SetUp(parent, pixels, eventsId);
     } catch (...) {
         TearDown();
         throw;
@@ -24,7 +24,7 @@ BrowserHost::~BrowserHost()
 
 // Client site first (the control asks for it before anything else), in-place activation, then
 // the event connection. TearDown undoes these in the opposite order.
-void BrowserHost::SetUp(HWND parent, const RECT& pixels)
+void BrowserHost::SetUp(HWND parent, const RECT& pixels, REFIID eventsId)
 {
     constexpr wchar_t failed[] = L"无法创建网页浏览器控件。";
     ThrowIfFailed(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
@@ -43,7 +43,7 @@ void BrowserHost::SetUp(HWND parent, const RECT& pixels)
 
     ComPtr<IConnectionPointContainer> points;
     ThrowIfFailed(object_.As(IID_IConnectionPointContainer, points), failed);
-    ThrowIfFailed(points->FindConnectionPoint(DIID_DWebBrowserEvents2, eventSource_.Put()), failed);
+    ThrowIfFailed(points->FindConnectionPoint(eventsId, eventSource_.Put()), failed);
     ThrowIfFailed(eventSource_->Advise(site_->EventSink(), &adviseCookie_), failed);
 }
 

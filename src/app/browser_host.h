@@ -16,9 +16,11 @@ class BrowserSite;
 
 class BrowserHost final : public Browser {
 public:
-    // Creates the control, activates it in place in parent at pixels and connects its events.
+    // Creates the control, activates it in place in parent at pixels and connects its events
+    // (the interface eventsId; tests name one the control lacks, which fails the last step).
     // Throws AppError when any step fails (what was set up is taken down again).
-    BrowserHost(HWND parent, const RECT& pixels, BrowserEvents& events);
+    BrowserHost(HWND parent, const RECT& pixels, BrowserEvents& events,
+                REFIID eventsId = DIID_DWebBrowserEvents2);
     ~BrowserHost() override;
     BrowserHost(const BrowserHost&) = delete;
     BrowserHost& operator=(const BrowserHost&) = delete;
@@ -30,9 +32,11 @@ public:
     void Place(const RECT& pixels) override;
     HWND Window() override;
     bool TranslateAccelerator(MSG& message) override;
+    // The control itself, for a look at its connections.
+    IWebBrowser2* Control() const { return browser_.Get(); }
 
 private:
-    void SetUp(HWND parent, const RECT& pixels);
+    void SetUp(HWND parent, const RECT& pixels, REFIID eventsId);
     void TearDown() noexcept;
 
     BrowserSite* site_;

@@ -35,6 +35,7 @@ HRESULT Hand(T* part, void** out)
 BrowserSite::BrowserSite(HWND parent, const RECT& pixels, BrowserEvents& events)
     : parent_(parent), rect_(pixels), events_(&events)
 {
+    InterlockedIncrement(&live_);
 }
 
 HRESULT BrowserSite::QueryInterface(REFIID iid, void** out)

@@ -28,8 +28,12 @@ public:
     // After this, events are no longer passed on (the window is going away).
     void Disconnect() { events_ = nullptr; }
 
+    // Sites not yet freed: the control and the host hold references to a site, and a host that
+    // is not taken down whole leaves its site behind.
+    static LONG LiveCount() { return live_; }
+
 private:
-    ~BrowserSite() = default;
+    ~BrowserSite() { InterlockedDecrement(&live_); }
 
     // Each part is one interface of the site; their IUnknown is the site's.
     template <class Interface>
@@ -99,6 +103,7 @@ private:
 
     void OnDocumentComplete(DISPPARAMS* params);
 
+    inline static LONG live_ = 0;
     LONG refs_ = 1;
     HWND parent_;
     RECT rect_;

@@ -3,9 +3,12 @@
 // OLE container around the platform's web-browser control.
 // The X server runs at 96 DPI: 15 twips to the pixel.
 #include <windows.h>
+#include <exdispid.h>
 
 #include "app/browser_host.h"
+#include "app/browser_site.h"
 #include "app/clearing_commands.h"
+#include "app/ole_session.h"
 #include "app/right_key.h"
 #include "launcher_fixture.h"
 #include "skin/core/skinner.h"
@@ -36,6 +39,28 @@ HHOOK WINAPI SetHook(int type, HOOKPROC proc, HINSTANCE instance, DWORD thread) 
 }
 
 struct NoEvents final : app::BrowserEvents { void DocumentComplete(app::BrowserObject&) noexcept override {} };
+
+HRESULT WINAPI FailingOleStart(LPVOID) { return E_OUTOFMEMORY; }
+
+// Raises DocumentComplete of the control itself on every connection of its event point; returns how many there were.
+int CompleteOnEveryConnection(IWebBrowser2* control)
+{
+    app::ComPtr<IConnectionPointContainer> points;
+    app::ComPtr<IConnectionPoint> point;
+    app::ComPtr<IEnumConnections> connections;
+    REQUIRE((SUCCEEDED(control->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(points.Put()))) &&
+             SUCCEEDED(points->FindConnectionPoint(DIID_DWebBrowserEvents2, point.Put())) && SUCCEEDED(point->EnumConnections(connections.Put()))));
+    VARIANTARG args[2]{};  // last first: the address (not read), the browser object
+    V_VT(&args[1]) = VT_DISPATCH, V_DISPATCH(&args[1]) = control;
+    DISPPARAMS params{args, nullptr, 2, 0};
+    int count = 0;  // Wine hands each sink out without a reference of its own: releasing it would free the launcher's site
+    for (CONNECTDATA c{}; connections->Next(1, &c, nullptr) == S_OK; ++count) {
+        app::ComPtr<IDispatch> sink;
+        if (SUCCEEDED(c.pUnk->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(sink.Put()))))
+            sink->Invoke(DISPID_DOCUMENTCOMPLETE, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
+    }
+    return count;
+}
 
 }  // namespace
 
@@ -202,4 +227,27 @@ TEST_CASE("the hosted control: placement, Name and navigation; nothing left of i
     }
     CHECK(GetWindow(parent, GW_CHILD) == nullptr);
     OleUninitialize();
+}
+
+TEST_CASE("the launcher on the real control: its sink is connected and a completed page reaches Form1; failed start-ups are cleaned up and reported") {
+    test::RecordingErrors errors;
+    CHECK_FALSE(app::OleSession(errors, FailingOleStart).Ready());
+    CHECK(errors.Only(L"无法初始化系统组件（OLE）。（错误代码 0x8007000E）"));
+    errors.messages.clear();
+    const app::OleSession ole(errors);
+    REQUIRE(ole.Ready());
+    {
+        app::Form1 form({test::LoginUrl, app::WebBrowserFactory(), nullptr, &errors});
+        REQUIRE(form.Create(GetModuleHandleW(nullptr)));
+        auto& host = static_cast<app::BrowserHost&>(*form.WebBrowser1());
+        host.Navigate(L"about:blank");  // not the login page: the completed document turns on the portal look
+        REQUIRE(test::PumpUntil([&] { return host.LocationURL() == L"about:blank"; }, 10000));
+        CHECK(CompleteOnEveryConnection(host.Control()) == 1);
+        CHECK((IsZoomed(form.Hwnd()) && IsWindowVisible(form.Command1()) && errors.messages.empty()));
+    }
+    // Set-up failing at its last step, the connection: nothing of the control or its site is left.
+    test::Window parent = test::MakeTopLevel(L"BrowserHostTest", 0, 0, 400, 300);
+    NoEvents events;
+    CHECK_THROWS_AS(app::BrowserHost(parent, RECT{0, 0, 200, 100}, events, IID_IUnknown), app::AppError);
+    CHECK((GetWindow(parent, GW_CHILD) == nullptr && app::BrowserSite::LiveCount() == 0));
 }

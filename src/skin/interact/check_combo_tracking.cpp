@@ -111,6 +111,8 @@ LRESULT OnCommand(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LP
     const auto control = reinterpret_cast<HWND>(lParam);
     if (HIWORD(wParam) != CBN_CLOSEUP || !control || !GetSkinProp(control, prop::ProcAddr))
         return result;
+    // The notification names any window it likes; only this thread's are ours to paint.
+    if (GetWindowThreadProcessId(control, nullptr) != GetCurrentThreadId()) return result;
     const ControlKind kind = GetControlKind(control);
     if (kind == ControlKind::ComboBox || kind == ControlKind::DriveListBox)
         ShowCursorVerdict(control);

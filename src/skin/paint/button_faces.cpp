@@ -53,6 +53,9 @@ void FitButtonFaces(HWND window, const HDC (&faces)[4])
     // times the cost.
     DisplayContext display;
     for (int i = 0; i < 4; ++i) {
+        // A face whose surface could not be made takes no bitmap: none would be selected, and
+        // every resize would orphan the one its property named.
+        if (!faces[i]) continue;
         HBITMAP bitmap = CreateDisplayBitmap(display, bounds.width, bounds.height);
         // Too large for a bitmap: the face keeps the one it has, which its property names.
         // (At attach there is none yet, and the property is set to null all the same.)

@@ -62,7 +62,16 @@ std::wstring GetHeaderCaption(HWND header, int index)
     item.mask = HDI_TEXT;
     item.pszText = buffer;
     item.cchTextMax = 256;
-    SendMessageW(header, HDM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
+    if (!SendMessageW(header, HDM_GETITEMW, index, reinterpret_cast<LPARAM>(&item))) {
+        // Some header classes answer only the ANSI query.
+        char narrow[256]{};
+        HDITEMA ansi{};
+        ansi.mask = HDI_TEXT;
+        ansi.pszText = narrow;
+        ansi.cchTextMax = 256;
+        if (SendMessageW(header, HDM_GETITEMA, index, reinterpret_cast<LPARAM>(&ansi)))
+            MultiByteToWideChar(CP_ACP, 0, narrow, -1, buffer, 256);
+    }
     std::wstring caption;
     for (wchar_t c : buffer)
         if (c != L'\0') caption += c;

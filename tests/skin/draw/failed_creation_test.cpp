@@ -33,17 +33,17 @@ TEST_CASE("a button grown past any bitmap keeps the faces it has, and detach del
     CHECK(gdi::LiveObjectCount() == baseline);
 }
 
-TEST_CASE("with the images built, a surface of no size still gets the 1 x 1 stock bitmap; one of a face's size is a DIB section on a 32-bit screen")
+TEST_CASE("with the images built, a surface of no size still gets the 1 x 1 stock bitmap; one of a face's size keeps every colour to its last pixel")
 {
     const skintest::NoLeaks noLeaks;
     SkinImageSet images;
     BuildSkinImageSet(images);
-    HDC screen = GetDC(nullptr), surfaces[] = {CreateSkinSurface(0, 5), CreateSkinSurface(5, 0), CreateSkinSurface(80, 25)};
-    const int faceSize = GetDeviceCaps(screen, BITSPIXEL) == 32 ? sizeof(DIBSECTION) : sizeof(BITMAP);
-    DIBSECTION dib[3]{};
-    for (int i = 0; i < 3; ++i) CHECK(GetObjectW(GetCurrentObject(surfaces[i], OBJ_BITMAP), sizeof dib[i], &dib[i]) == (i < 2 ? int(sizeof(BITMAP)) : faceSize));
-    CHECK((dib[0].dsBm.bmWidth == 1 && dib[0].dsBm.bmBitsPixel == 1 && dib[1].dsBm.bmHeight == 1 && dib[1].dsBm.bmBitsPixel == 1));
+    HDC surfaces[] = {CreateSkinSurface(0, 5), CreateSkinSurface(5, 0), CreateSkinSurface(80, 25)};
+    BITMAP bm[2]{};
+    for (int i = 0; i < 2; ++i) CHECK(GetObjectW(GetCurrentObject(surfaces[i], OBJ_BITMAP), sizeof bm[i], &bm[i]) == int(sizeof(BITMAP)));
+    CHECK((bm[0].bmWidth == 1 && bm[0].bmBitsPixel == 1 && bm[1].bmHeight == 1 && bm[1].bmBitsPixel == 1));
+    SetPixel(surfaces[2], 79, 24, RGB(0x12, 0x34, 0x57));
+    CHECK((test::DcPixel(surfaces[2], 79, 24) == 0x123457 && test::DcPixel(surfaces[2], 80, 24) == 0x1000000));
     for (HDC s : surfaces) DeleteSkinSurface(s);
-    ReleaseDC(nullptr, screen);
     ReleaseSkinImageSet(images);
 }

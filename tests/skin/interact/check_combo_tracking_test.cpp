@@ -6,6 +6,40 @@
 
 using namespace skintest;
 
+namespace {
+
+// A skinned drop-down list, hot, made by a thread of its own, which runs until the object goes.
+struct ForeignCombo {
+    HWND combo = nullptr;
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    DWORD id = 0;
+    HANDLE thread = CreateThread(nullptr, 0, Run, this, 0, &id);
+    static DWORD WINAPI Run(void* self)
+    {
+        auto& c = *static_cast<ForeignCombo*>(self);
+        test::Window form = test::MakeTopLevel(L"ForeignForm", 300, 300, 150, 60);
+        c.combo = AddControl(form, L"ThunderRT6ComboBox", CBS_DROPDOWNLIST, 10, 10, 100);
+        skin::SkinWindow(c.combo), skin::SetSkinProp(c.combo, skin::prop::OldState, 1), SetEvent(c.ready);
+        for (MSG m; GetMessageW(&m, nullptr, 0, 0) > 0;) DispatchMessageW(&m);
+        return 0;
+    }
+    ForeignCombo() { REQUIRE(WaitForSingleObject(ready, 10000) == WAIT_OBJECT_0); }
+    ~ForeignCombo() { PostThreadMessageW(id, WM_QUIT, 0, 0), WaitForSingleObject(thread, 10000), CloseHandle(thread), CloseHandle(ready); }
+};
+
+}  // namespace
+
+TEST_CASE("a CBN_CLOSEUP repaints a combo box of this thread, never one of another")
+{
+    CheckComboForm f;
+    ForeignCombo foreign;
+    skin::SetSkinProp(f.list, skin::prop::OldState, 1);
+    for (auto [combo, after] : {std::pair{foreign.combo, 1}, {f.list, 0}}) {
+        SendMessageW(f.form, WM_COMMAND, MAKEWPARAM(0, CBN_CLOSEUP), LPARAM(combo));
+        CHECK(State(combo) == after);
+    }
+}
+
 TEST_CASE("the controls follow the mouse, the space bar and the focus; a release refreshes the marks")
 {
     CheckComboForm f;
@@ -17,13 +51,15 @@ TEST_CASE("the controls follow the mouse, the space bar and the focus; a release
         {f.check, WM_SETFOCUS, 0, 0, 0, 2, 1, -1}, {f.check, WM_KEYUP, VK_SPACE, 0, 0, 0, 1, -1}, {f.check, WM_MOUSELEAVE, 0, 0, 0, 0, 0, 0},
         {f.check, WM_LBUTTONDOWN, MK_LBUTTON, 3, y, 2, 0, -1}, {f.check, WM_LBUTTONUP, 0, 3, y, 0, 0, -1}, {f.o2, WM_MOUSEMOVE, 0, 3, y, 1, 1, 1},
         {f.o2, WM_SETFOCUS, 0, 0, 0, 0, 1, -1}, {f.o2, WM_MOUSEMOVE, 0, 3, y, 1, 1, 1}, {f.o2, WM_KILLFOCUS, 0, 0, 0, 0, 1, -1},
-        {f.o2, WM_MOUSELEAVE, 0, 0, 0, 0, 0, 0}, {f.edit, WM_MOUSEMOVE, 0, x0, 2, 1, 1, 1}, {f.edit, WM_MOUSEMOVE, 0, x0, 2, 1, 1, 0},
+        {f.o2, WM_MOUSELEAVE, 0, 0, 0, 0, 0, 0}, {f.o2, WM_KEYDOWN, VK_SPACE, 0, 0, 2, 0, 1}, {f.o2, WM_KEYDOWN, 'A', 0, 0, 2, 0, 0},
+        {f.o2, WM_KEYUP, VK_SPACE, 0, 0, 0, 0, 1}, {f.o2, WM_KEYUP, 'A', 0, 0, 0, 0, 0}, {f.edit, WM_MOUSEMOVE, 0, x0, 2, 1, 1, 1}, {f.edit, WM_MOUSEMOVE, 0, x0, 2, 1, 1, 0},
         {f.edit, WM_MOUSEMOVE, 0, x0 - 1, y, 0, 1, 1}, {f.edit, WM_MOUSEMOVE, MK_LBUTTON, 98, h - 2, 2, 1, 1}, {f.edit, WM_MOUSEMOVE, 0, 99, y, 0, 1, 1},
         {f.edit, WM_MOUSEMOVE, 0, 95, 1, 0, 1, 0}, {f.edit, WM_MOUSEMOVE, 0, 95, h - 1, 0, 1, 0}, {f.edit, WM_MOUSEMOVE, 0, 95, y, 1, 1, 1},
         {f.edit, WM_LBUTTONDOWN, MK_LBUTTON, 0, 0, 1, 1, 0}, {f.edit, WM_LBUTTONUP, 0, 95, y, 0, 1, 1, edit},  // over the edit field is not over the combo
         {f.edit, WM_MOUSEMOVE, MK_LBUTTON, 95, y, 2, 1, 1}, {f.edit, WM_LBUTTONUP, 0, 95, y, 1, 1, 1, 95}, {f.edit, WM_MOUSELEAVE, 0, 0, 0, 0, 0, 1},
         {f.drive, WM_MOUSEMOVE, 0, 3, y, 1, 1, 1}, {f.drive, WM_MOUSEMOVE, MK_LBUTTON, 3, y, 2, 1, 1}, {f.drive, WM_LBUTTONUP, 0, 3, y, 0, 1, 1},
-        {f.drive, WM_KEYDOWN, VK_SPACE, 0, 0, 0, 1, 0},
+        {f.drive, WM_KEYDOWN, VK_SPACE, 0, 0, 0, 1, 0}, {f.list, WM_LBUTTONDOWN, MK_LBUTTON, 3, y, 2, 0, 1},  // a press alone
+        {f.list, WM_KEYDOWN, VK_ESCAPE, 0, 0, 0, 0, 1},  // closed: CBN_CLOSEUP to the form
     };
     for (const Row& r : rows) {
         CAPTURE(r.message); CAPTURE(r.wParam); CAPTURE(r.x); CAPTURE(r.state);

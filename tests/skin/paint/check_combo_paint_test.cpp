@@ -12,11 +12,27 @@
 using namespace skintest;
 using test::WindowPixel;
 
+TEST_CASE("a repaint keeps an editable combo's hot button without its own procedure, and leaves a hot check box normal")
+{
+    CheckComboForm f;
+    INT_PTR hot = 1;
+    struct Row { HWND w; int x, y; std::uint32_t colour; INT_PTR state; int ownPaints; };
+    for (const Row& r : {Row{f.edit, f.x0, 1, Pixel(skin::SkinImages().DropButtonImage, 0, 0), 1, 0}, Row{f.check, 5, 3, 0xFFFFFF, 0, 1}}) {
+        r.w == f.edit ? skin::PaintDropButton(r.w, nullptr, hot, true) : void(skin::PaintCheckBox(r.w, hot, true));
+        MessageLog::seen.clear(), MessageLog::previous = WNDPROC(skin::GetSkinProp(r.w, skin::prop::ProcAddr));
+        skin::SetSkinProp(r.w, skin::prop::ProcAddr, INT_PTR(&MessageLog::Proc));  // below the skin: what it passes on
+        Blot(r.w, r.x, r.y);
+        RedrawWindow(r.w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        skin::SetSkinProp(r.w, skin::prop::ProcAddr, INT_PTR(MessageLog::previous));
+        CHECK((State(r.w) == r.state && MessageLog::Count(WM_PAINT) == r.ownPaints && WindowPixel(r.w, r.x, r.y) == r.colour));
+    }
+}
+
 TEST_CASE("the box, circle and drop button show the look of state, enabled state and check state")
 {
     CheckComboForm f;
     auto paint = [&](HWND w, INT_PTR state) {
-        return w == f.check ? skin::PaintCheckBox(w, state, true) : w == f.o3 ? skin::PaintOptionButton(w, state, true) : (skin::PaintDropButton(w, nullptr, state, true), 1);
+        w == f.check ? void(skin::PaintCheckBox(w, state, true)) : w == f.o3 ? void(skin::PaintOptionButton(w, state, true)) : skin::PaintDropButton(w, nullptr, state, true);
     };
     HDC G = skin::SkinImages().CheckGlyphImage, C = skin::SkinImages().OptionCircleImage, D = skin::SkinImages().DropButtonImage;
     const int cx = f.cx, cy = f.cy, mx = Half(cx - 9) + 8, my = 2 + Half(cy - 8), sx = Half(cx - 7), sy = 2 + Half(cy - 7);
@@ -44,7 +60,7 @@ TEST_CASE("the box, circle and drop button show the look of state, enabled state
         EnableWindow(l.w, l.enabled);
         SendMessageW(l.w, BM_SETCHECK, l.check, 0);
         RedrawWindow(l.w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        CHECK(paint(l.w, l.state));
+        paint(l.w, l.state);
         CHECK(State(l.w) == (l.w == f.simple ? 0 : l.state));
         for (auto [x, y, colour] : l.probes) CHECK_MESSAGE(WindowPixel(l.w, x, y) == colour, x << "," << y);
         for (int y = 0; y < Height(l.w); ++y)

@@ -2,6 +2,7 @@
 // activation moves to from a skinned window.
 #include <tuple>
 
+#include "skin/support/control_pictures.h"
 #include "skin/support/skin_fixture.h"
 
 using namespace skintest;
@@ -52,8 +53,11 @@ TEST_CASE("framed lists and bordered grids get the skin frame in the colour of t
 TEST_CASE("resizing a command button to 80 x 25 gives new faces and region of that size, other kinds nothing") {
     test::Window form = test::MakeTopLevel(L"Form", 50, 50, 300, 150);
     HWND button = test::MakeChild(form, L"Button", L"OK", 0, 10, 10, 50, 20), label = test::MakeChild(form, L"Static", L"l", 0, 10, 60, 50, 20);
+    HWND faceless = test::MakeChild(form, L"Button", L"x", 0, 150, 10, 50, 20);
     REQUIRE(SkinWindow(form) == 1);
+    gdi::DeleteDC(FaceOf(faceless, 0)), SetSkinProp(faceless, prop::FaceDc[0], 0);  // as when its creation failed at attach
     const NoLeaks noLeaks;
+    for (int width : {60, 70, 80}) MoveWindow(faceless, 150, 10, width, 20, TRUE);  // no bitmap orphaned for the missing face
     const auto oldBitmap = HGDIOBJ(GetSkinProp(button, prop::FaceBitmap[3]));
     MoveWindow(button, 10, 10, 80, 25, TRUE);
     MoveWindow(label, 10, 60, 120, 30, TRUE);
@@ -83,4 +87,20 @@ TEST_CASE("activation skins owned pop-ups and containers it moves to, nothing el
     CHECK_FALSE(HasSkinProc(unrelated));
     CHECK((HasSkinProc(owned) && HasSkinProc(dialog) && HasSkinProc(dialogButton)));
     CHECK(SkinnedWindowCount() == 4);
+}
+
+TEST_CASE("attached while hidden and shown later, as the launcher does: the first paint brings faces, regions, frames and edges") {
+    Superclass(PROGRESS_CLASSW, L"ProgressBarWndClass");
+    CursorAway();
+    test::Window form(CreateWindowExW(0, test::RegisterClassOnce(L"Form"), L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 50, 50, 300, 200,
+                                      nullptr, nullptr, nullptr, nullptr));
+    HWND button = test::MakeChild(form, L"Button", L"OK", 0, 10, 10, 80, 25), bar = test::MakeChild(form, L"ProgressBarWndClass", L"", WS_BORDER, 10, 50, 100, 12);
+    HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, L"ListBox", L"", WS_CHILD | WS_VISIBLE, 10, 80, 100, 60, form, nullptr, nullptr, nullptr);
+    REQUIRE(SkinWindow(form) == 1);
+    ShowWindow(form, SW_SHOWNORMAL);
+    test::Pump(100);
+    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+    CHECK((InteriorDifferences(button, 0) == 0 && GetWindowRgn(button, rgn) != ERROR && PtInRegion(rgn, 1, 1) && !PtInRegion(rgn, 0, 0)));
+    for (HWND w : {bar, list}) CHECK((test::WindowPixel(w, 0, 0) == 0x54A5D5 && test::WindowPixel(w, 1, 1) == 0xFFFFFF));
+    DeleteObject(rgn);
 }
