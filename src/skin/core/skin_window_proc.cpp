@@ -28,11 +28,12 @@ LRESULT DestroyWindowSkin(WNDPROC previous, HWND window, UINT message, WPARAM wP
 }
 
 // A window skinned as it was being made: once its creation has succeeded it gets what attach
-// gives its kind. A failed creation gets no WM_DESTROY; its WM_NCDESTROY takes the skin off.
+// gives its kind. A failed creation gets no WM_DESTROY; its WM_NCDESTROY takes the skin off. A
+// button with faces is set up already: other code sent WM_CREATE to a window skinned long ago.
 LRESULT SetUpWhenCreated(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
-    if (result != -1) SetUpKindState(window);
+    if (result != -1 && !GetSkinProp(window, prop::FaceDc[0])) SetUpKindState(window);
     return result;
 }
 

@@ -131,8 +131,7 @@ void SetUpKindState(HWND window)
         EnumChildWindows(window, AttachChildProc, 0);
         break;
     case ControlKind::CommandButton:
-        // Set up already: a WM_CREATE that other code sent to a window skinned long ago.
-        if (!GetSkinProp(window, prop::FaceDc[0])) SetUpCommandButton(window);
+        SetUpCommandButton(window);
         break;
     case ControlKind::ComboBox:
     case ControlKind::DriveListBox:
