@@ -59,7 +59,7 @@ TEST_CASE("resizing a command button to 80 x 25 gives new faces and region of th
     const NoLeaks noLeaks;
     for (int width : {60, 70, 80}) MoveWindow(faceless, 150, 10, width, 20, TRUE);  // no bitmap orphaned for the missing face
     const auto oldBitmap = HGDIOBJ(GetSkinProp(button, prop::FaceBitmap[3]));
-    MoveWindow(button, 10, 10, 80, 25, TRUE);
+    for (int height : {20, 25}) MoveWindow(button, 10, 10, 80, height, TRUE);  // the width first, then the height alone
     MoveWindow(label, 10, 60, 120, 30, TRUE);
     CHECK(GetObjectType(oldBitmap) == 0);
     for (int i = 0; i < 4; ++i) {  // the cell's bottom-right corner in the new corner of a new bitmap
