@@ -188,6 +188,8 @@ void RemoveKindState(HWND window)
 LONG DetachSkin(HWND window)
 {
     if (!window) return 0;
+    // As attach: another thread's window cannot have its procedure changed under its messages.
+    if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return 0;
     const INT_PTR previous = GetSkinProp(window, prop::ProcAddr);
     if (!previous) return 0;
     RemoveKindState(window);

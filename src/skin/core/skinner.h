@@ -17,9 +17,9 @@ LONG SkinWindow(HWND window);
 // or a window owned by another thread (its procedure cannot be replaced from here, and its
 // properties are not ours to write).
 LONG AttachSkin(HWND window);
-// 1 if detached now; 0 for a null handle or a window without the skin. With another procedure
-// installed on top of the skin's, the skin's stays in the chain passing messages through, and the
-// window stays counted until its WM_NCDESTROY.
+// 1 if detached now; 0 for a null handle, a window without the skin or another thread's window.
+// With another procedure installed on top of the skin's, the skin's stays in the chain passing
+// messages through, and the window stays counted until its WM_NCDESTROY.
 LONG DetachSkin(HWND window);
 // What attach gives the window for its kind (a container: attaches everything inside it).
 void SetUpKindState(HWND window);

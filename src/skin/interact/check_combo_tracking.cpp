@@ -109,10 +109,10 @@ LRESULT OnCommand(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LP
 {
     const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
     const auto control = reinterpret_cast<HWND>(lParam);
-    if (HIWORD(wParam) != CBN_CLOSEUP || !control || !GetSkinProp(control, prop::ProcAddr))
-        return result;
+    if (HIWORD(wParam) != CBN_CLOSEUP || !control) return result;
     // The notification names any window it likes; only this thread's are ours to paint.
     if (GetWindowThreadProcessId(control, nullptr) != GetCurrentThreadId()) return result;
+    if (!GetSkinProp(control, prop::ProcAddr)) return result;
     const ControlKind kind = GetControlKind(control);
     if (kind == ControlKind::ComboBox || kind == ControlKind::DriveListBox)
         ShowCursorVerdict(control);

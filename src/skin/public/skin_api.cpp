@@ -31,8 +31,5 @@ extern "C" LONG WINAPI AttachSkin(HWND window)
 
 extern "C" LONG WINAPI DetachSkin(HWND window)
 {
-    // The engine's AttachSkin refuses other threads' windows itself; its DetachSkin does not, and
-    // changing a window's procedure under its own thread's messages is not safe.
-    if (window && GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return 0;
     return skin::DetachSkin(window);
 }
