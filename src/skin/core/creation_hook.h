@@ -1,17 +1,22 @@
 #pragma once
-// Windows created inside a skinned window after the skin was attached are skinned as they are
-// made: a thread hook sees each creation on the skin's thread, from the first attach to the last
+// Windows created inside a skinned container after the skin was attached are skinned as they are
+// made: a thread hook sees each creation on the thread, from the thread's first attach to its last
 // detach.
 #include <windows.h>
 
 namespace skin {
 
-// Hooks window creation on the calling thread; the engine does so when it is first used.
+// Hooks window creation on the calling thread; the engine does so when it starts.
 void StartCreationHook();
-// Unhooks it; with the last skinned window gone.
+// Unhooks it; with the thread's last skinned window gone.
 void StopCreationHook();
 
-// Whether the window or one of its ancestors carries the skin.
-bool InsideSkin(HWND window);
+// How often the hook procedure ran on the calling thread: a hook outliving the engine shows here.
+long CreationHookCalls();
+
+// Whether a window made inside this one now is inside a skin: its nearest skinned container (a
+// form or dialog, whose windows SkinWindow skins with it) among the window and its ancestors
+// belongs to this thread and carries this module's skin.
+bool InsideSkinnedContainer(HWND window);
 
 }  // namespace skin

@@ -1,6 +1,7 @@
 #include "skin/core/skin_window_proc.h"
 
 #include "skin/core/activation.h"
+#include "skin/core/chain_probe.h"
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
 #include "skin/interact/check_combo_tracking.h"
@@ -23,17 +24,42 @@ LRESULT DestroyWindowSkin(WNDPROC previous, HWND window, UINT message, WPARAM wP
                           LPARAM lParam)
 {
     // The skin is gone before the window's own procedure sees WM_DESTROY.
-    DetachSkin(window);
+    DetachWindow(window);
     return CallPrevious(previous, window, message, wParam, lParam);
 }
 
+// A class that puts a procedure of its own in place at its first messages (the start-up thunk of
+// class libraries) cuts out the skin that was installed as the window was being made, unless that
+// procedure calls the one it replaced: the skin goes back on top of it, or it would never hear of
+// the window again (its WM_CREATE, WM_DESTROY, WM_NCDESTROY) and the window would stay counted.
+void KeepInChain(HWND window)
+{
+    if (!GetSkinProp(window, prop::ProcAddr) || SkinProcInChain(window)) return;
+    SubclassWithSkin(window);
+    SetSkinProp(window, prop::NextProc, GetSkinProp(window, prop::ProcAddr));
+}
+
+// The first message of a window skinned as it was being made: it counts from here, as a creation
+// that another hook refused never sends one.
+LRESULT CountWhenMade(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CountSkinnedWindow(window);
+    const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
+    KeepInChain(window);
+    return result;
+}
+
 // A window skinned as it was being made: once its creation has succeeded it gets what attach
-// gives its kind. A failed creation gets no WM_DESTROY; its WM_NCDESTROY takes the skin off. A
-// button with faces is set up already: other code sent WM_CREATE to a window skinned long ago.
+// gives its kind, unless the skin came off it meanwhile (a detach from inside the message). A
+// failed creation gets no WM_DESTROY; its WM_NCDESTROY takes the skin off. A button with faces is
+// set up already: other code sent WM_CREATE to a window skinned long ago.
 LRESULT SetUpWhenCreated(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
-    if (result != -1 && !GetSkinProp(window, prop::FaceDc[0])) SetUpKindState(window);
+    if (result == -1) return result;
+    KeepInChain(window);
+    if (GetSkinProp(window, prop::ProcAddr) && !GetSkinProp(window, prop::FaceDc[0]))
+        SetUpKindState(window);
     return result;
 }
 
@@ -42,7 +68,7 @@ LRESULT SetUpWhenCreated(WNDPROC previous, HWND window, UINT message, WPARAM wPa
 LRESULT DetachAtNcDestroy(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
                           LPARAM lParam)
 {
-    DetachSkin(window);
+    DetachWindow(window);
     const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
     LeaveChain(window);
     return result;
@@ -83,10 +109,12 @@ LRESULT ReleaseThenRefresh(WNDPROC previous, HWND window, UINT message, WPARAM w
 LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (!window) return 0;
+    if (IsChainProbe(message, wParam, lParam)) return AnswerChainProbe();
     const auto previous = reinterpret_cast<WNDPROC>(GetSkinProp(window, prop::ProcAddr));
     if (!previous) return PassThrough(window, message, wParam, lParam);
 
     switch (message) {
+    case WM_NCCREATE: return CountWhenMade(previous, window, message, wParam, lParam);
     case WM_CREATE: return SetUpWhenCreated(previous, window, message, wParam, lParam);
     case WM_DESTROY: return DestroyWindowSkin(previous, window, message, wParam, lParam);
     case WM_NCDESTROY: return DetachAtNcDestroy(previous, window, message, wParam, lParam);

@@ -1,5 +1,6 @@
 #include "skin/core/skinner.h"
 
+#include "skin/core/chain_probe.h"
 #include "skin/core/control_kind.h"
 #include "skin/core/creation_hook.h"
 #include "skin/core/fade_timer.h"
@@ -12,9 +13,10 @@
 namespace skin {
 namespace {
 
-// Engine state: one instance per process, used on the GUI thread only.
-bool g_initialized = false;
-long g_skinnedWindowCount = 0;
+// Engine state, one per thread: a thread skins only its own windows, and its handlers draw from
+// its own images.
+thread_local bool t_initialized = false;
+thread_local long t_skinnedWindowCount = 0;
 
 // Has the frame repainted in the skin (or without it) at once. A window that is not shown
 // (or whose parent is not) is painted whole when it appears; painting it now would only cost.
@@ -29,10 +31,19 @@ void RepaintWholeWindow(HWND window)
 // With no window skinned: the images go, and the next SkinWindow builds them and probes again.
 void ReleaseEngine()
 {
-    g_skinnedWindowCount = 0;
+    t_skinnedWindowCount = 0;
     StopCreationHook();
     ReleaseSkinImageSet(SkinImages());
-    g_initialized = false;
+    t_initialized = false;
+}
+
+void StartEngine()
+{
+    if (t_initialized) return;
+    t_initialized = true;
+    SetTrackMouseEventAvailable(ExportExists("TrackMouseEvent", "User32"));
+    BuildSkinImageSet(SkinImages());
+    StartCreationHook();
 }
 
 void SetUpCommandButton(HWND window)
@@ -68,10 +79,13 @@ void TearDownCommandButton(HWND window)
     }
     StopFadeTimer(window);
     // Only the button type is the skin's to give back: whether the button is visible or enabled
-    // now is the application's doing since the attach.
-    const LONG saved = static_cast<LONG>(GetSkinProp(window, prop::OldStyle));
-    const LONG current = GetWindowLongW(window, GWL_STYLE);
-    SetWindowLongW(window, GWL_STYLE, (current & ~BS_TYPEMASK) | (saved & BS_TYPEMASK));
+    // now is the application's doing since the attach. A button skinned as it was made and
+    // detached before its WM_CREATE returned has had no style changed (a style always holds
+    // WS_CHILD or more, so 0 means none was saved).
+    if (const LONG saved = static_cast<LONG>(GetSkinProp(window, prop::OldStyle))) {
+        const LONG current = GetWindowLongW(window, GWL_STYLE);
+        SetWindowLongW(window, GWL_STYLE, (current & ~BS_TYPEMASK) | (saved & BS_TYPEMASK));
+    }
     RemoveSkinProp(window, prop::OldStyle);
     RemoveSkinProp(window, prop::MouseFlag);
     RemoveSkinProp(window, prop::TimerId);
@@ -95,30 +109,47 @@ bool ExportExists(const char* functionName, const char* libraryName)
 
 LONG SkinWindow(HWND window)
 {
-    if (!g_initialized) {
-        g_initialized = true;
-        SetTrackMouseEventAvailable(ExportExists("TrackMouseEvent", "User32"));
-        BuildSkinImageSet(SkinImages());
-        StartCreationHook();
-    }
+    StartEngine();
     const LONG attached = AttachSkin(window);
     // A refused window (null, gone, another thread's) leaves nothing skinned: no images either.
-    if (g_skinnedWindowCount == 0) ReleaseEngine();
+    if (t_skinnedWindowCount == 0) ReleaseEngine();
     return attached;
 }
 
+namespace {
+
+// A window the skin was detached from while other code sat on top of it, or whose PROCADDR other
+// code took away: this module's SkinWindowProc is still in the chain, passing everything on, and
+// the window still counts. It routes again from here on; what other code left of the kind's state
+// is made anew. Another copy's procedure in that place is that copy's business.
+LONG TakeUpAgain(HWND window)
+{
+    if (!SkinProcInChain(window)) return 0;
+    // Routing first: setting a button up sends it messages, which must not find the skin passing
+    // through (on top, it would leave the chain).
+    SetSkinProp(window, prop::ProcAddr, GetSkinProp(window, prop::NextProc));
+    if (GetControlKind(window) != ControlKind::Container) RemoveKindState(window);
+    SetUpKindState(window);
+    RepaintWholeWindow(window);
+    return 1;
+}
+
+}  // namespace
+
 LONG AttachSkin(HWND window)
 {
+    if (!t_initialized) return SkinWindow(window);
     if (!window) return 0;
     if (GetSkinProp(window, prop::ProcAddr)) return 0;
     if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return 0;
-    // SkinWindowProc still in the chain (passing messages through below another procedure, or on
-    // top with PROCADDR taken away by other code): taking whatever is above it as its previous
-    // procedure would have the two call each other until the stack runs out.
-    if (GetSkinProp(window, prop::NextProc) || SkinProcOnTop(window)) return 0;
+    if (GetSkinProp(window, prop::NextProc)) return TakeUpAgain(window);
+    // SkinWindowProc on top with PROCADDR and NEXTPROC taken away by other code: taking itself as
+    // its previous procedure, it would call itself until the stack runs out.
+    if (SkinProcOnTop(window)) return 0;
 
     SetUpKindState(window);
-    InstallSkinProc(window);
+    SubclassWithSkin(window);
+    CountSkinnedWindow(window);
     RepaintWholeWindow(window);
     return 1;
 }
@@ -150,13 +181,23 @@ void SetUpKindState(HWND window)
     }
 }
 
-void InstallSkinProc(HWND window)
+bool HeldBySkin(HWND window)
 {
-    ++g_skinnedWindowCount;
+    return GetSkinProp(window, prop::ProcAddr) || GetSkinProp(window, prop::NextProc);
+}
+
+void SubclassWithSkin(HWND window)
+{
     const LONG_PTR previous = SetWindowLongPtrW(window, GWLP_WNDPROC,
                                                 reinterpret_cast<LONG_PTR>(&SkinWindowProc));
     SetSkinProp(window, prop::ProcAddr, previous);
-    SetSkinProp(window, prop::NextProc, previous);
+}
+
+void CountSkinnedWindow(HWND window)
+{
+    if (GetSkinProp(window, prop::NextProc)) return;
+    SetSkinProp(window, prop::NextProc, GetSkinProp(window, prop::ProcAddr));
+    ++t_skinnedWindowCount;
 }
 
 void RemoveKindState(HWND window)
@@ -190,6 +231,12 @@ LONG DetachSkin(HWND window)
     if (!window) return 0;
     // As attach: another thread's window cannot have its procedure changed under its messages.
     if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return 0;
+    if (!GetSkinProp(window, prop::ProcAddr) || !SkinProcInChain(window)) return 0;
+    return DetachWindow(window);
+}
+
+LONG DetachWindow(HWND window)
+{
     const INT_PTR previous = GetSkinProp(window, prop::ProcAddr);
     if (!previous) return 0;
     RemoveKindState(window);
@@ -206,7 +253,7 @@ LONG DetachSkin(HWND window)
 void LeaveChain(HWND window)
 {
     // Only a window that still counts: other code may have taken NEXTPROC away already.
-    if (RemovePropA(window, prop::NextProc) && --g_skinnedWindowCount <= 0) ReleaseEngine();
+    if (RemovePropA(window, prop::NextProc) && --t_skinnedWindowCount <= 0) ReleaseEngine();
 }
 
 bool SkinProcOnTop(HWND window)
@@ -228,12 +275,12 @@ BOOL CALLBACK DetachChildProc(HWND window, LPARAM)
 
 bool SkinInitialized()
 {
-    return g_initialized;
+    return t_initialized;
 }
 
 long SkinnedWindowCount()
 {
-    return g_skinnedWindowCount;
+    return t_skinnedWindowCount;
 }
 
 }  // namespace skin

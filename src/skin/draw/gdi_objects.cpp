@@ -5,20 +5,21 @@
 namespace skin::gdi {
 namespace {
 
-// The handles created here and still alive; all access is on the GUI thread.
+// The handles the calling thread created here and still alive: each GUI thread skins, and so
+// creates and deletes, its own windows' objects.
 std::unordered_set<HANDLE>& Live()
 {
-    static std::unordered_set<HANDLE> live;
+    thread_local std::unordered_set<HANDLE> live;
     return live;
 }
 
 // Window DCs come from a cache and the same handle may be handed out twice, so they are counted,
 // not kept in the set.
-long g_windowDcs = 0;
+thread_local long t_windowDcs = 0;
 
 HDC CountWindowDC(HDC dc)
 {
-    if (dc) ++g_windowDcs;
+    if (dc) ++t_windowDcs;
     return dc;
 }
 
@@ -120,13 +121,13 @@ HDC GetDC(HWND window)
 int ReleaseDC(HWND window, HDC dc)
 {
     const int released = ::ReleaseDC(window, dc);
-    if (released && dc) --g_windowDcs;
+    if (released && dc) --t_windowDcs;
     return released;
 }
 
 long LiveObjectCount()
 {
-    return static_cast<long>(Live().size()) + g_windowDcs;
+    return static_cast<long>(Live().size()) + t_windowDcs;
 }
 
 }  // namespace skin::gdi

@@ -34,7 +34,7 @@ void BuildSkinImageSet(SkinImageSet& images)
 
 SkinImageSet& SkinImages()
 {
-    static SkinImageSet engineImages;  // GUI thread only
+    thread_local SkinImageSet engineImages;  // the calling thread's engine's
     return engineImages;
 }
 

@@ -18,8 +18,8 @@ void BuildSkinImageSet(SkinImageSet& images);
 // Deletes the five surfaces and clears the handles.
 void ReleaseSkinImageSet(SkinImageSet& images);
 
-// The engine's own set, which every painter draws from: built by the first SkinWindow and
-// released with the last skinned window.
+// The calling thread's engine's own set, which every painter of the thread draws from: built by
+// the thread's first SkinWindow and released with its last skinned window.
 SkinImageSet& SkinImages();
 
 }  // namespace skin

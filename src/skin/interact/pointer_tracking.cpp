@@ -5,7 +5,7 @@
 namespace skin {
 namespace {
 
-bool g_trackMouseEventAvailable = false;  // GUI thread only
+thread_local bool t_trackMouseEventAvailable = false;  // set as each thread's engine starts
 
 using TrackFunction = BOOL(WINAPI*)(TRACKMOUSEEVENT*);
 
@@ -25,12 +25,12 @@ TrackFunction FindTrackFunction(const char* functionName, const char* libraryNam
 
 bool TrackMouseEventAvailable()
 {
-    return g_trackMouseEventAvailable;
+    return t_trackMouseEventAvailable;
 }
 
 void SetTrackMouseEventAvailable(bool available)
 {
-    g_trackMouseEventAvailable = available;
+    t_trackMouseEventAvailable = available;
 }
 
 void TrackMouseLeave(HWND window)

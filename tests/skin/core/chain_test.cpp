@@ -68,21 +68,24 @@ TEST_CASE("detach keeps every chain whole: each procedure above and below the sk
     REQUIRE(Picture(detached) != plainLook);
 
     // Detached while another procedure sits on top: the skin stays below it, passes everything on
-    // and draws nothing; it is not installed again.
+    // and draws nothing.
     CHECK(DetachSkin(detached) == 1);
     CHECK((SkinPropNames(detached) == Names{"NEXTPROC"} && Picture(detached) == plainLook && SkinnedWindowCount() == 8));
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     CHECK(GetWindowRgn(detached, region) == ERROR);
     DeleteObject(region);
-    // Other code takes PROCADDR away: however the skin hears of the window, it does not install
-    // itself a second time below the procedure on top (the two would call each other for ever).
+    // Other code takes PROCADDR away: however the skin hears of the window, it is not installed a
+    // second time below the procedure on top (the two would call each other for ever); like the
+    // detached one, the window is taken up again where the skin sits, its state made anew.
     RemoveSkinProp(robbed, prop::ProcAddr);
     for (UINT msg : {WM_ENTERIDLE, WM_CTLCOLORLISTBOX, WM_ACTIVATE}) SendMessageW(form, msg, 0, LPARAM(robbed));
+    CHECK(AttachSkin(detached) + AttachChildProc(detached, 0) == 2);  // the enumeration answers 1 all the same
     for (HWND w : {detached, robbed}) {
-        CHECK((AttachSkin(w) + AttachChildProc(w, 0) == 1 && SkinWindow(w) == 0));  // the enumeration answers 1 all the same
+        CHECK((SkinPropNames(w) == kButtonProps && AttachSkin(w) + SkinWindow(w) == 0));
         SendMessageW(w, WM_APP, 0, 0);
         CHECK((Seen(w, Own, WM_APP) == 1 && Seen(w, Plain, WM_APP) == 1));
     }
+    CHECK(Picture(detached) != plainLook);
     CHECK(SkinnedWindowCount() == 8);
 
     DestroyWindow(form);

@@ -27,15 +27,6 @@ LRESULT CALLBACK RefusingProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
     return DefWindowProcW(w, msg, wp, lp);
 }
 
-// On another thread: a child of the skinned form; whether the skin took it (it must not).
-DWORD WINAPI MakeForeignChild(void* form)
-{
-    HWND foreign = CreateWindowExW(0, L"Button", L"t", WS_CHILD, 5, 5, 80, 25, HWND(form), nullptr, nullptr, nullptr);
-    const bool skinned = !foreign || GetPropA(foreign, "PROCADDR") || GetPropA(foreign, "NEXTPROC");
-    DestroyWindow(foreign);
-    return skinned;
-}
-
 }  // namespace
 
 TEST_CASE("a child made in a skinned form is skinned when its creation returns, at any depth, without parent notification too")
@@ -70,18 +61,11 @@ TEST_CASE("a child made in a skinned form is skinned when its creation returns, 
     CHECK(SkinnedWindowCount() == count);
 }
 
-TEST_CASE("another thread's child is left alone; a refused creation leaves nothing; 2,000 late children leave nothing")
+TEST_CASE("a refused creation leaves nothing; 2,000 late children leave nothing")
 {
     test::Window form = test::MakeTopLevel(L"Form", 0, 0, 300, 200);
     REQUIRE(SkinWindow(form) == 1);
     const NoLeaks noLeaks;
-    HANDLE other = CreateThread(nullptr, 0, MakeForeignChild, form, 0, nullptr);
-    test::PumpUntil([&] { return WaitForSingleObject(other, 0) == WAIT_OBJECT_0; }, 5000);  // the form hears of the child
-    DWORD skinned = 1;
-    GetExitCodeThread(other, &skinned);
-    CloseHandle(other);
-    CHECK(skinned == 0);
-
     for (const wchar_t* cls : {L"Late0", L"Late1", L"ThunderCommandButton"}) {  // the last one's kind has faces
         test::RegisterClassOnce(cls, RefusingProc);
         CHECK_FALSE(CreateWindowExW(0, cls, L"", WS_CHILD | WS_VISIBLE, 5, 5, 80, 25, form, nullptr, nullptr, nullptr));

@@ -4,18 +4,27 @@
  * (class "#32770") or a form (class "Form", "ThunderFormDC" or "ThunderRT6FormDC"), of every window
  * inside it; any other window is skinned alone. The skin then paints command buttons, check boxes,
  * option buttons, combo boxes, progress bars, headers and client-edge borders itself, fades buttons
- * between their normal, hot and pressed faces, and skins the windows made inside a skinned window
- * later as well as the dialog boxes, menus and drop-down lists that appear later. It keeps its
- * state in window properties of each window ("PROCADDR", "NEXTPROC", "OLDSTATE", ...) and comes off
- * a window when the window is destroyed. Other code may subclass the same windows before or after
- * it: every procedure in the chain keeps getting its messages.
+ * between their normal, hot and pressed faces, and skins the windows made later inside a skinned
+ * dialog box or form (not inside a window skinned alone) as well as the dialog boxes, menus and
+ * drop-down lists that appear later. A window moved into a skinned form with SetParent is not
+ * skinned by the move: call AttachSkin for it. The skin keeps its state in window properties of
+ * each window ("PROCADDR", "NEXTPROC", "OLDSTATE", ...) and comes off a window when the window is
+ * destroyed. Other code may subclass the same windows before or after it: every procedure in the
+ * chain keeps getting its messages.
  *
  * Threads: call these functions on the thread that created the window, once the window exists (a
- * dialog box: in WM_INITDIALOG or after CreateDialog returns). The skin has no locks: use it from
- * one GUI thread of the process.
+ * dialog box: in WM_INITDIALOG or after CreateDialog returns). Each GUI thread may skin its own
+ * windows: each has its own images, its own hook for windows made later and its own count, from
+ * its first skinned window to its last, and threads share nothing.
+ *
+ * Several copies of the skin in one process (a program that links the static library and a
+ * plug-in that uses velmora-skin.dll, say) each keep to the windows they skinned: a window that one
+ * copy holds is refused by the others, and a window made later inside a copy's dialog box or form
+ * is skinned by that copy.
  *
  * Results: 1 when the call acted, 0 when it did nothing: a null handle, a window that carries the
- * skin already (SkinWindow, AttachSkin) or carries none (DetachSkin), a window of another thread.
+ * skin already (SkinWindow, AttachSkin) or carries none (DetachSkin), a window that another copy of
+ * the skin holds, a window of another thread.
  *
  * The module that holds the skin (velmora-skin.dll, or the program or DLL that links the static
  * library) stays loaded from the first window it skins until the process ends, so a FreeLibrary
@@ -35,7 +44,9 @@ extern "C" {
 LONG WINAPI SkinWindow(HWND window);
 
 /* Attaches the skin to one more window (and everything inside a form or dialog box), for a window
-   outside those skinned already (windows made inside a skinned one are skinned as they are made). */
+   outside those skinned already (windows made inside a skinned form or dialog box are skinned as
+   they are made). Called first, it prepares the skin as SkinWindow does. A window the skin was
+   detached from while other code kept it subclassed is taken up again. */
 LONG WINAPI AttachSkin(HWND window);
 
 /* Takes the skin off the window (and everything inside a form or dialog box) and gives the window
