@@ -22,10 +22,10 @@ LRESULT CALLBACK CreationHookProc(int code, WPARAM wParam, LPARAM lParam)
     // CBT_CREATEWNDA and W lay out the style and the parent alike.
     const CREATESTRUCTW* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
     const auto window = reinterpret_cast<HWND>(wParam);
-    // The hooks installed before this one ran first: another copy of the skin may have taken the
-    // window there.
+    // The hooks installed before this one ran first: another copy of the skin (an older one skins
+    // children of any window that carries PROCADDR) may have taken the window there.
     if ((create->style & WS_CHILD) && InsideSkinnedContainer(create->hwndParent) &&
-        !HeldBySkin(window))
+        !GetSkinProp(window, prop::ProcAddr))
         SubclassWithSkin(window);
     return result;
 }

@@ -34,16 +34,16 @@ LRESULT DestroyWindowSkin(WNDPROC previous, HWND window, UINT message, WPARAM wP
 // the window again (its WM_CREATE, WM_DESTROY, WM_NCDESTROY) and the window would stay counted.
 void KeepInChain(HWND window)
 {
-    if (!GetSkinProp(window, prop::ProcAddr) || SkinProcInChain(window)) return;
-    SubclassWithSkin(window);
-    SetSkinProp(window, prop::NextProc, GetSkinProp(window, prop::ProcAddr));
+    if (SkinProcOnTop(window) || !GetSkinProp(window, prop::ProcAddr) || SkinProcInChain(window))
+        return;
+    SetSkinProp(window, prop::NextProc, SubclassWithSkin(window));
 }
 
 // The first message of a window skinned as it was being made: it counts from here, as a creation
 // that another hook refused never sends one.
 LRESULT CountWhenMade(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CountSkinnedWindow(window);
+    CountSkinnedWindow(window, reinterpret_cast<INT_PTR>(previous));
     const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
     KeepInChain(window);
     return result;

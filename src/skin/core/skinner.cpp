@@ -148,8 +148,7 @@ LONG AttachSkin(HWND window)
     if (SkinProcOnTop(window)) return 0;
 
     SetUpKindState(window);
-    SubclassWithSkin(window);
-    CountSkinnedWindow(window);
+    CountSkinnedWindow(window, SubclassWithSkin(window));
     RepaintWholeWindow(window);
     return 1;
 }
@@ -181,22 +180,18 @@ void SetUpKindState(HWND window)
     }
 }
 
-bool HeldBySkin(HWND window)
-{
-    return GetSkinProp(window, prop::ProcAddr) || GetSkinProp(window, prop::NextProc);
-}
-
-void SubclassWithSkin(HWND window)
+INT_PTR SubclassWithSkin(HWND window)
 {
     const LONG_PTR previous = SetWindowLongPtrW(window, GWLP_WNDPROC,
                                                 reinterpret_cast<LONG_PTR>(&SkinWindowProc));
     SetSkinProp(window, prop::ProcAddr, previous);
+    return previous;
 }
 
-void CountSkinnedWindow(HWND window)
+void CountSkinnedWindow(HWND window, INT_PTR next)
 {
     if (GetSkinProp(window, prop::NextProc)) return;
-    SetSkinProp(window, prop::NextProc, GetSkinProp(window, prop::ProcAddr));
+    SetSkinProp(window, prop::NextProc, next);
     ++t_skinnedWindowCount;
 }
 

@@ -34,14 +34,13 @@ void SetUpKindState(HWND window);
 // Removes what attach gave the window for its kind (a container: detaches everything inside it).
 void RemoveKindState(HWND window);
 
-// Whether the window carries a skin's properties: this or another copy of the skin holds it.
-bool HeldBySkin(HWND window);
-// Puts SkinWindowProc in place of the window's procedure, which PROCADDR keeps. The window counts
-// from its first message on (CountSkinnedWindow): a creation that another hook refuses sends none.
-void SubclassWithSkin(HWND window);
+// Puts SkinWindowProc in place of the window's procedure, which PROCADDR keeps; returns that
+// procedure. A window made inside a skinned container counts from its first message on
+// (CountSkinnedWindow): a creation that another hook refuses sends none.
+INT_PTR SubclassWithSkin(HWND window);
 // The window counts as skinned, its chain holding SkinWindowProc; NEXTPROC keeps the procedure
 // the skin hands messages on to. A window that counts already is left as it is.
-void CountSkinnedWindow(HWND window);
+void CountSkinnedWindow(HWND window, INT_PTR next);
 // SkinWindowProc has left the window's chain (or is about to, at WM_NCDESTROY): the window no
 // longer counts, and with the thread's last one the engine stops.
 void LeaveChain(HWND window);
