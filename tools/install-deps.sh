@@ -13,6 +13,7 @@ have Xvfb || need="$need xvfb"
 have xdotool || need="$need xdotool"
 have import || need="$need imagemagick"
 have flock || need="$need util-linux"
+have zip || need="$need zip"
 [ -f /usr/include/doctest/doctest.h ] || need="$need doctest-dev"
 [ -f /usr/share/fonts/truetype/wqy/wqy-microhei.ttc ] || need="$need fonts-wqy-microhei"
 # Wine's own fonts: without Marlett the caption buttons show letters instead of their symbols.

@@ -1,12 +1,18 @@
 #!/bin/sh
 # Makes the release: builds both presets (Release) where needed, packs each build into
 # velmora-launcher-<version>-win32.zip and -win64.zip in OUTDIR (default build/release) with a
-# SHA256SUMS file beside them, then checks that each archive unpacks to exactly the files listed
-# below and that `sha256sum -c SHA256SUMS` verifies them.
+# SHA256SUMS file beside them. Each archive is unpacked afresh before it is kept: it must hold
+# exactly the files listed below, each one equal to what the build installs.
+#
+# The archives are reproducible: the files go in sorted, with fixed modes and the time of the
+# commit (SOURCE_DATE_EPOCH, else `git log -1 --format=%ct`), and without owner or other times
+# (zip -X); two packs of one build are byte-identical.
 #
 #   tools/release.sh [OUTDIR]
 #   tools/release.sh --from BUILD_DIR win32|win64 OUTDIR
 #                               pack and check one build that is made already (CTest does this)
+#   tools/release.sh --check BUILD_DIR win32|win64 ARCHIVE
+#                               check an archive against the build it should hold
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -24,6 +30,11 @@ lib/libvelmora-skin.dll.a"
 
 fail() { echo "release: $*" >&2; exit 1; }
 
+# Everything temporary lives here and goes, whichever way the script ends.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+trap 'exit 1' HUP INT TERM
+
 readme() {
     cat <<TEXT
 Velmora登入器 $1 ($2)
@@ -40,62 +51,75 @@ lib/cmake/VelmoraSkin/   CMake package: find_package(VelmoraSkin CONFIG REQUIRED
 TEXT
 }
 
-# pack BUILD_DIR NAME OUTDIR: the build's install tree, launcher.exe and README.txt; prints the
-# archive's file name.
-pack() {
-    stage=$(mktemp -d)
-    cmake --install "$1" --prefix "$stage/tree" >/dev/null
+# stage BUILD_DIR win32|win64 DIR: what the build's archive holds, into DIR/$top (sets top).
+stage() {
+    mkdir "$3"
+    cmake --install "$1" --prefix "$3/tree" >/dev/null
     version=$(sed -n 's/^set(PACKAGE_VERSION "\(.*\)")$/\1/p' \
-        "$stage/tree/lib/cmake/VelmoraSkin/VelmoraSkinConfigVersion.cmake")
+        "$3/tree/lib/cmake/VelmoraSkin/VelmoraSkinConfigVersion.cmake")
     [ -n "$version" ] || fail "no version in the package installed from $1"
     top=velmora-launcher-$version-$2
-    mv "$stage/tree" "$stage/$top"
-    cp "$1/src/app/launcher.exe" "$stage/$top/bin/"
-    readme "$version" "$2" >"$stage/$top/README.txt"
-    rm -f "$3/$top.zip"
-    (cd "$stage" && cmake -E tar cf "$3/$top.zip" --format=zip "$top")
-    rm -rf "$stage"
-    echo "$top.zip"
+    mv "$3/tree" "$3/$top"
+    cp "$1/src/app/launcher.exe" "$3/$top/bin/"
+    readme "$version" "$2" >"$3/$top/README.txt"
 }
 
-# seal_and_check OUTDIR ARCHIVE...: writes SHA256SUMS for the archives, then checks them.
-seal_and_check() {
-    out=$1
-    shift
-    (cd "$out" && sha256sum "$@" >SHA256SUMS && sha256sum --quiet -c SHA256SUMS) ||
-        fail "the checksums in $out/SHA256SUMS do not verify"
-    for zip in "$@"; do
-        unpacked=$(mktemp -d)
-        (cd "$unpacked" && cmake -E tar xf "$out/$zip")
-        got=$(cd "$unpacked" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
-        rm -rf "$unpacked"
-        want=$(printf '%s\n' "$files" | sed "s|^|${zip%.zip}/|" | LC_ALL=C sort)
-        [ "$got" = "$want" ] || fail "$zip holds:
+# check ARCHIVE DIR: ARCHIVE unpacks to exactly the files of DIR/$top, byte for byte.
+check() {
+    mkdir "$work/unpacked"
+    (cd "$work/unpacked" && cmake -E tar xf "$1") || fail "$1 does not unpack"
+    got=$(cd "$work/unpacked" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
+    want=$(printf '%s\n' "$files" | sed "s|^|$top/|" | LC_ALL=C sort)
+    [ "$got" = "$want" ] || fail "$1 holds:
 $got
 instead of:
 $want"
-        echo "release: $out/$zip"
+    for file in $want; do
+        cmp -s "$2/$file" "$work/unpacked/$file" || fail "$file in $1 is not the build's"
     done
-    echo "release: $out/SHA256SUMS verifies"
+    rm -rf "$work/unpacked"
 }
 
-if [ "${1:-}" = "--from" ]; then
+# pack BUILD_DIR win32|win64 OUTDIR: writes and checks the build's archive, adds it to $archives.
+pack() {
+    epoch=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct 2>/dev/null || :)}
+    [ -n "$epoch" ] || fail "no commit to take the files' time from: set SOURCE_DATE_EPOCH"
+    stage "$1" "$2" "$work/$2"
+    # Only what the files hold may differ between two packs: not the umask, the clock, the time
+    # zone (zip writes local times) or the order in which the folders list their files.
+    (cd "$work/$2/$top" && chmod 644 $files && chmod 755 bin/* && touch -d "@$epoch" $files)
+    printf '%s\n' "$files" | sed "s|^|$top/|" | LC_ALL=C sort |
+        (cd "$work/$2" && TZ=UTC0 zip -X -D -q "$work/$top.zip" -@)
+    check "$work/$top.zip" "$work/$2"
+    mv "$work/$top.zip" "$3/"
+    archives="$archives $top.zip"
+    echo "release: $3/$top.zip"
+}
+
+archives=""
+case "${1:-}" in
+--check)
+    [ $# -eq 4 ] || fail "usage: $0 --check BUILD_DIR win32|win64 ARCHIVE"
+    archive=$(cd "$(dirname "$4")" && pwd)/$(basename "$4")
+    stage "$2" "$3" "$work/$3"
+    check "$archive" "$work/$3"
+    echo "release: $4 holds the build's files"
+    exit 0 ;;
+--from)
     [ $# -eq 4 ] || fail "usage: $0 --from BUILD_DIR win32|win64 OUTDIR"
     mkdir -p "$4"
     out=$(cd "$4" && pwd)
-    archive=$(pack "$2" "$3" "$out")
-    seal_and_check "$out" "$archive"
-    exit 0
-fi
-
-mkdir -p "${1:-$root/build/release}"
-out=$(cd "${1:-$root/build/release}" && pwd)
-cd "$root"
-archives=""
-for build in mingw-i686:win32 mingw-x86_64:win64; do
-    preset=${build%:*}
-    cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset" --target launcher velmora-skin
-    archives="$archives $(pack "build/$preset" "${build#*:}" "$out")"
-done
-seal_and_check "$out" $archives
+    pack "$2" "$3" "$out" ;;
+*)
+    mkdir -p "${1:-$root/build/release}"
+    out=$(cd "${1:-$root/build/release}" && pwd)
+    cd "$root"
+    for build in mingw-i686:win32 mingw-x86_64:win64; do
+        preset=${build%:*}
+        cmake --preset "$preset" >/dev/null
+        cmake --build --preset "$preset" --target launcher velmora-skin
+        pack "build/$preset" "${build#*:}" "$out"
+    done ;;
+esac
+(cd "$out" && sha256sum $archives >SHA256SUMS)
+echo "release: $out/SHA256SUMS"
