@@ -94,6 +94,22 @@ void TearDownCommandButton(HWND window)
     gdi::SetWindowRegion(window, nullptr, TRUE);
 }
 
+// A window the skin was detached from while other code sat on top of it, or whose PROCADDR other
+// code took away: this module's SkinWindowProc is still in the chain, passing everything on, and
+// the window still counts. It routes again from here on; what other code left of the kind's state
+// is made anew. Another copy's procedure in that place is that copy's business.
+LONG TakeUpAgain(HWND window)
+{
+    if (!SkinProcInChain(window)) return 0;
+    // Routing first: setting a button up sends it messages, which must not find the skin passing
+    // through (on top, it would leave the chain).
+    SetSkinProp(window, prop::ProcAddr, GetSkinProp(window, prop::NextProc));
+    if (GetControlKind(window) != ControlKind::Container) RemoveKindState(window);
+    SetUpKindState(window);
+    RepaintWholeWindow(window);
+    return 1;
+}
+
 }  // namespace
 
 bool ExportExists(const char* functionName, const char* libraryName)
@@ -115,26 +131,6 @@ LONG SkinWindow(HWND window)
     if (t_skinnedWindowCount == 0) ReleaseEngine();
     return attached;
 }
-
-namespace {
-
-// A window the skin was detached from while other code sat on top of it, or whose PROCADDR other
-// code took away: this module's SkinWindowProc is still in the chain, passing everything on, and
-// the window still counts. It routes again from here on; what other code left of the kind's state
-// is made anew. Another copy's procedure in that place is that copy's business.
-LONG TakeUpAgain(HWND window)
-{
-    if (!SkinProcInChain(window)) return 0;
-    // Routing first: setting a button up sends it messages, which must not find the skin passing
-    // through (on top, it would leave the chain).
-    SetSkinProp(window, prop::ProcAddr, GetSkinProp(window, prop::NextProc));
-    if (GetControlKind(window) != ControlKind::Container) RemoveKindState(window);
-    SetUpKindState(window);
-    RepaintWholeWindow(window);
-    return 1;
-}
-
-}  // namespace
 
 LONG AttachSkin(HWND window)
 {
