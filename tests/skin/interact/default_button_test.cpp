@@ -22,11 +22,9 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM ski
 // nothing is left in the queue.
 void Press(HWND dialog, const std::vector<WORD>& keys)
 {
-    std::vector<INPUT> in(2 * keys.size());
-    for (size_t i = 0; i < keys.size(); ++i) {
-        for (INPUT* p : {&in[i], &in[in.size() - 1 - i]}) p->type = INPUT_KEYBOARD, p->ki.wVk = keys[i];
-        in[in.size() - 1 - i].ki.dwFlags = KEYEVENTF_KEYUP;
-    }
+    std::vector<INPUT> in(2 * keys.size(), INPUT{INPUT_KEYBOARD, {}});
+    for (size_t i = 0; i < in.size(); ++i)
+        in[i].ki = {keys[std::min(i, in.size() - 1 - i)], 0, DWORD(i < keys.size() ? 0 : KEYEVENTF_KEYUP), 0, 0};
     SendInput(UINT(in.size()), in.data(), sizeof in[0]);
     for (size_t up = 0; up < keys.size();) {
         REQUIRE(MsgWaitForMultipleObjects(0, nullptr, FALSE, 3000, QS_ALLINPUT) == WAIT_OBJECT_0);
