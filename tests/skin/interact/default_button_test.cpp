@@ -44,12 +44,13 @@ std::string Run(bool skinned)
     t.AddItem(L"Button", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 5, 20, 50, 14, IDOK);
     t.AddItem(L"Button", L"Cancel", BS_PUSHBUTTON | WS_TABSTOP, 0, 60, 20, 50, 14, IDCANCEL);
     t.AddItem(L"Button", L"User", BS_USERBUTTON | WS_TABSTOP, 0, 115, 20, 50, 14, 3);  // a push button to the dialog manager
+    t.AddItem(L"Button", L"Remember", BS_AUTOCHECKBOX | WS_TABSTOP, 0, 110, 5, 60, 10, 4);
     g_trace.clear();
     test::Window dialog(CreateDialogIndirectParamW(GetModuleHandleW(nullptr), t.Get(), nullptr, DialogProc, skinned));
     SetForegroundWindow(dialog);
     test::Pump(50);
     const std::vector<WORD> enter{VK_RETURN}, tab{VK_TAB}, space{VK_SPACE}, shiftTab{VK_SHIFT, VK_TAB}, setDefId;
-    for (const auto& keys : {enter, tab, enter, space, tab, enter, shiftTab, enter, setDefId, enter}) {
+    for (const auto& keys : {enter, tab, enter, space, tab, enter, shiftTab, enter, setDefId, enter, tab, tab, enter, space}) {
         g_trace += "\nran";
         if (keys.empty()) SendMessageW(dialog, DM_SETDEFID, 3, 0);  // the application makes User the default
         Press(dialog, keys);
@@ -61,7 +62,7 @@ std::string Run(bool skinned)
     }
     g_trace += "\ntypes";
     for (HWND c : test::ChildrenInZOrder(dialog)) {
-        if (skinned) CHECK((GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW);
+        if (skinned) CHECK((GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK) == (GetDlgCtrlID(c) == 4 ? BS_AUTOCHECKBOX : BS_OWNERDRAW));
         if (skinned) DetachSkin(c);
         Note(" ", GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK);
     }
