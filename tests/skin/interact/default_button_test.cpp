@@ -45,6 +45,7 @@ std::string Run(bool skinned)
     t.AddItem(L"Button", L"Cancel", BS_PUSHBUTTON | WS_TABSTOP, 0, 60, 20, 50, 14, IDCANCEL);
     t.AddItem(L"Button", L"User", BS_USERBUTTON | WS_TABSTOP, 0, 115, 20, 50, 14, 3);  // a push button to the dialog manager
     t.AddItem(L"Button", L"Remember", BS_AUTOCHECKBOX | WS_TABSTOP, 0, 110, 5, 60, 10, 4);
+    t.AddItem(L"Button", L"", BS_OWNERDRAW, 0, 172, 5, 6, 10, 5);  // drawn by the application, not a push button
     g_trace.clear();
     test::Window dialog(CreateDialogIndirectParamW(GetModuleHandleW(nullptr), t.Get(), nullptr, DialogProc, skinned));
     SetForegroundWindow(dialog);
