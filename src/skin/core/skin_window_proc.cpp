@@ -5,6 +5,7 @@
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
 #include "skin/interact/check_combo_tracking.h"
+#include "skin/interact/default_button.h"
 #include "skin/interact/interaction_handlers.h"
 #include "skin/paint/paint_handlers.h"
 
@@ -127,6 +128,8 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SETFONT: return OnSetFont(previous, window, message, wParam, lParam);
     case WM_WINDOWPOSCHANGING: return OnWindowPosChanging(previous, window, message, wParam, lParam);
     case WM_NCPAINT: return OnNcPaint(previous, window, message, wParam, lParam);
+    case WM_GETDLGCODE: return OnGetDlgCode(previous, window, message, wParam, lParam);
+    case BM_SETSTYLE: return OnSetButtonStyle(previous, window, message, wParam, lParam);
     case WM_KEYDOWN: return OnKeyDown(previous, window, message, wParam, lParam);
     case WM_KEYUP: return OnKeyUp(previous, window, message, wParam, lParam);
     case WM_COMMAND: return OnCommand(previous, window, message, wParam, lParam);
