@@ -1,23 +1,7 @@
-// Attach and detach at their edges: windows the skin must refuse, state detach must leave alone.
-#include <doctest.h>
-
-#include "skin/core/skinner.h"
-#include "skin/core/window_props.h"
-#include "skin/draw/gdi_objects.h"
+// Attach and detach at their edges: state detach must leave alone.
 #include "skin/support/skin_fixture.h"
 
 using namespace skin;
-
-TEST_CASE("a window SkinWindow refuses leaves no image set behind")
-{
-    REQUIRE(SkinnedWindowCount() == 0);
-    const long baseline = gdi::LiveObjectCount();
-    const HWND dead = test::MakeTopLevel(L"Form", 0, 0, 50, 50).release();
-    DestroyWindow(dead);
-    CHECK(SkinWindow(nullptr) + SkinWindow(dead) == 0);
-    CHECK_FALSE(SkinInitialized());
-    CHECK(gdi::LiveObjectCount() == baseline);
-}
 
 TEST_CASE("detach gives a button its type back, and leaves it as hidden or disabled as it was made since")
 {

@@ -126,6 +126,9 @@ TEST_CASE("a class that replaces its own procedure, creations another hook refus
 TEST_CASE("skin off and on again: a control subclassed after the skin is skinned again; AttachSkin starts the engine itself")
 {
     const EndsClean clean;
+    const HWND dead = test::MakeTopLevel(L"Form", 0, 0, 50, 50).release();
+    DestroyWindow(dead);
+    CHECK((SkinWindow(nullptr) + SkinWindow(dead) + AttachSkin(dead) == 0 && !SkinInitialized()));  // refused: no engine left
     test::Window form = test::MakeTopLevel(L"Form", 0, 0, 200, 100);
     HWND button = AddButton(form), tipped = AddButton(form, 40);
     SetForegroundWindow(form);
