@@ -177,15 +177,6 @@ TEST_CASE("刷新 navigates to the address the browser reports; the clearing com
     CHECK((l.starter.lines == std::vector<std::wstring>{DeleteCache[0], DeleteCache[1]} && l.errors.Only(DeleteCache[1])));
 }
 
-TEST_CASE("a factory that makes no browser ends the start-up, and says why") {
-    test::RecordingErrors errors;
-    app::Form1 form({test::LoginUrl, [](HWND, const RECT&, app::BrowserEvents&) { return std::unique_ptr<app::Browser>(); }, nullptr, &errors});
-    CHECK((!form.Create(GetModuleHandleW(nullptr)) && form.Hwnd() == nullptr && app::RightKey::MouseHook == nullptr));
-    CHECK(errors.messages == std::vector<std::wstring>{L"无法创建网页浏览器控件。\n程序将继续运行。"});
-    MSG quit;
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-}
-
 TEST_CASE("programs start from the system directory, found by bare name alone") {
     wchar_t system[MAX_PATH]{};
     REQUIRE(GetSystemDirectoryW(system, MAX_PATH) > 0);
