@@ -11,6 +11,7 @@ namespace test {
 inline constexpr wchar_t LoginUrl[] = L"http://portal.test/dlq_login.php";
 
 // Reports the address, title and Name the test sets; the operation named in `failing` throws.
+// Records the key messages it looks at first ("b256:65 " is WM_KEYDOWN 'A') and consumes Tab.
 struct ScriptedBrowser final : app::Browser {
     struct Object final : app::BrowserObject { std::wstring name; std::wstring Name() override { return name; } };
     std::wstring url, title, name = L"Microsoft Web Browser Control", failing;
@@ -19,6 +20,7 @@ struct ScriptedBrowser final : app::Browser {
     app::BrowserEvents& events;
     test::Window page;
     inline static int live = 0;
+    inline static std::string keys;
 
     ScriptedBrowser(HWND parent, const RECT& r, app::BrowserEvents& e)
         : events(e), page(MakeChild(parent, L"Static", L"", 0, r.left, r.top, r.right - r.left, r.bottom - r.top)) { ++live; }
@@ -50,7 +52,11 @@ struct ScriptedBrowser final : app::Browser {
         MoveWindow(page, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
     }
     HWND Window() override { return page; }
-    bool TranslateAccelerator(MSG&) override { return false; }
+    bool TranslateAccelerator(MSG& m) override
+    {
+        keys += 'b' + std::to_string(m.message) + ':' + std::to_string(m.wParam) + ' ';
+        return m.wParam == VK_TAB;
+    }
 };
 
 // Records every start; the start numbered failOnCall (from 1) throws.

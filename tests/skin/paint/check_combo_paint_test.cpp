@@ -1,9 +1,6 @@
 // The skin's box, circle and drop button read back from the screen, in every look.
-#include <doctest.h>
-
 #include <vector>
 
-#include "skin/draw/gdi_objects.h"
 #include "skin/paint/check_option_painters.h"
 #include "skin/paint/combo_painters.h"
 #include "skin/support/check_combo_form.h"
@@ -12,13 +9,16 @@
 using namespace skintest;
 using test::WindowPixel;
 
-TEST_CASE("a repaint keeps an editable combo's hot button without its own procedure, and leaves a hot check box normal")
+TEST_CASE("the box, circle and drop button show the look of state, enabled state and check state; what a repaint keeps")
 {
     CheckComboForm f;
-    INT_PTR hot = 1;
+    auto paint = [&](HWND w, INT_PTR state) {
+        w == f.check ? void(skin::PaintCheckBox(w, state, true)) : w == f.o3 ? void(skin::PaintOptionButton(w, state, true)) : skin::PaintDropButton(w, nullptr, state, true);
+    };
+    // A repaint keeps an editable combo's hot button without its own procedure, and leaves a hot check box normal.
     struct Row { HWND w; int x, y; std::uint32_t colour; INT_PTR state; int ownPaints; };
     for (const Row& r : {Row{f.edit, f.x0, 1, Pixel(skin::SkinImages().DropButtonImage, 0, 0), 1, 0}, Row{f.check, 5, 3, 0xFFFFFF, 0, 1}}) {
-        r.w == f.edit ? skin::PaintDropButton(r.w, nullptr, hot, true) : void(skin::PaintCheckBox(r.w, hot, true));
+        paint(r.w, 1);
         MessageLog::seen.clear(), MessageLog::previous = WNDPROC(skin::GetSkinProp(r.w, skin::prop::ProcAddr));
         skin::SetSkinProp(r.w, skin::prop::ProcAddr, INT_PTR(&MessageLog::Proc));  // below the skin: what it passes on
         Blot(r.w, r.x, r.y);
@@ -26,14 +26,6 @@ TEST_CASE("a repaint keeps an editable combo's hot button without its own proced
         skin::SetSkinProp(r.w, skin::prop::ProcAddr, INT_PTR(MessageLog::previous));
         CHECK((State(r.w) == r.state && MessageLog::Count(WM_PAINT) == r.ownPaints && WindowPixel(r.w, r.x, r.y) == r.colour));
     }
-}
-
-TEST_CASE("the box, circle and drop button show the look of state, enabled state and check state")
-{
-    CheckComboForm f;
-    auto paint = [&](HWND w, INT_PTR state) {
-        w == f.check ? void(skin::PaintCheckBox(w, state, true)) : w == f.o3 ? void(skin::PaintOptionButton(w, state, true)) : skin::PaintDropButton(w, nullptr, state, true);
-    };
     HDC G = skin::SkinImages().CheckGlyphImage, C = skin::SkinImages().OptionCircleImage, D = skin::SkinImages().DropButtonImage;
     const int cx = f.cx, cy = f.cy, mx = Half(cx - 9) + 8, my = 2 + Half(cy - 8), sx = Half(cx - 7), sy = 2 + Half(cy - 7);
     const int dx = Half(cx - 5) + 2, dy = skin::RoundHalfEven((cy - 5) / 2.0 + 4) + 2, x0 = f.x0, h = f.h;  // the dot's centre
@@ -82,8 +74,7 @@ TEST_CASE("the box, circle and drop button show the look of state, enabled state
                                 f.form, nullptr, nullptr, nullptr);
     HWND bar = test::MakeChild(f.form, L"ProgressBarWndClass", L"", WS_BORDER, 270, 170, 100, 12);
     HWND header = MakeHeader(f.form, L"SysHeader32", 200, {{L"a", 50}, {L"b", 50}});
-    for (HWND w : {list, bar, header}) skin::AttachSkin(w);
-    const long before = skin::gdi::LiveObjectCount();
+    const NoLeaks noLeaks;
     for (int i = 0; i < 2000; ++i) {
         for (HWND c : {f.check, f.o3, f.edit, f.drive, bar, header, list})
             SendMessageW(c, WM_MOUSEMOVE, i % 2, MAKELPARAM(i % 2 ? 20 : 70, 5)), RedrawWindow(c, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
@@ -91,5 +82,4 @@ TEST_CASE("the box, circle and drop button show the look of state, enabled state
         for (UINT message : {WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP, WM_MOUSELEAVE}) SendMessageW(header, message, 0, MAKELPARAM(i % 2 ? 20 : 70, 5));
     }
     SendMessageW(f.form, WM_LBUTTONUP, 0, 0);
-    CHECK(skin::gdi::LiveObjectCount() == before);
 }

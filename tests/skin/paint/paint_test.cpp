@@ -1,5 +1,5 @@
-// The skin frame on framed lists and bordered grids; new faces for resized buttons; windows that
-// activation moves to from a skinned window.
+// The skin frame on framed lists and bordered grids; windows that activation moves to from a skinned
+// window; a form skinned while hidden, and new faces for resized buttons.
 #include <tuple>
 
 #include "skin/support/control_pictures.h"
@@ -50,33 +50,6 @@ TEST_CASE("framed lists and bordered grids get the skin frame in the colour of t
     }
 }
 
-TEST_CASE("resizing a command button to 80 x 25 gives new faces and region of that size, other kinds nothing") {
-    test::Window form = test::MakeTopLevel(L"Form", 50, 50, 300, 150);
-    HWND button = test::MakeChild(form, L"Button", L"OK", 0, 10, 10, 50, 20), label = test::MakeChild(form, L"Static", L"l", 0, 10, 60, 50, 20);
-    HWND faceless = test::MakeChild(form, L"Button", L"x", 0, 150, 10, 50, 20);
-    REQUIRE(SkinWindow(form) == 1);
-    gdi::DeleteDC(FaceOf(faceless, 0)), SetSkinProp(faceless, prop::FaceDc[0], 0);  // as when its creation failed at attach
-    const NoLeaks noLeaks;
-    for (int width : {60, 70, 80}) MoveWindow(faceless, 150, 10, width, 20, TRUE);  // no bitmap orphaned for the missing face
-    const auto oldBitmap = HGDIOBJ(GetSkinProp(button, prop::FaceBitmap[3]));
-    for (int height : {20, 25}) MoveWindow(button, 10, 10, 80, height, TRUE);  // the width first, then the height alone
-    MoveWindow(label, 10, 60, 120, 30, TRUE);
-    CHECK(GetObjectType(oldBitmap) == 0);
-    for (int i = 0; i < 4; ++i) {  // the cell's bottom-right corner in the new corner of a new bitmap
-        const HGDIOBJ bitmap = GetCurrentObject(FaceOf(button, i), OBJ_BITMAP);
-        BITMAP info{};
-        CHECK((GetObjectW(bitmap, sizeof info, &info) && info.bmWidth == 80 && info.bmHeight == 25));
-        CHECK(HANDLE(GetSkinProp(button, prop::FaceBitmap[i])) == bitmap);
-        CHECK(DcPixel(FaceOf(button, i), 79, 24) == DcPixel(SkinImages().ButtonFaceImage, 6, 21 * i + 20));
-    }
-    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-    RECT box{};
-    CHECK((GetWindowRgn(button, rgn) != ERROR && GetRgnBox(rgn, &box) && box == RECT{0, 0, 80, 25}));
-    CHECK((PtInRegion(rgn, 78, 24) && !PtInRegion(rgn, 79, 24) && !PtInRegion(rgn, 0, 0)));  // a pixel cut per corner
-    CHECK((GetWindowRgn(label, rgn) == ERROR && SkinPropNames(label) == Names{"PROCADDR", "NEXTPROC"}));
-    DeleteObject(rgn);
-}
-
 TEST_CASE("activation skins owned pop-ups and containers it moves to, nothing else") {
     test::Window form = test::MakeTopLevel(L"Form", 50, 50, 300, 150), unrelated = test::MakeTopLevel(L"Unrelated", 400, 50, 100, 100),
                  dialog = test::MakeTopLevel(L"#32770", 400, 200, 100, 100);
@@ -89,18 +62,38 @@ TEST_CASE("activation skins owned pop-ups and containers it moves to, nothing el
     CHECK(SkinnedWindowCount() == 4);
 }
 
-TEST_CASE("attached while hidden and shown later, as the launcher does: the first paint brings faces, regions, frames and edges") {
+TEST_CASE("skinned hidden, then shown: faces, regions, frames, edges at the first paint; a button resized to 80 x 25 gets faces and region that size") {
     Superclass(PROGRESS_CLASSW, L"ProgressBarWndClass");
     CursorAway();
-    test::Window form(CreateWindowExW(0, test::RegisterClassOnce(L"Form"), L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 50, 50, 300, 200,
+    test::Window form(CreateWindowExW(0, test::RegisterClassOnce(L"Form"), L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 50, 50, 400, 200,
                                       nullptr, nullptr, nullptr, nullptr));
-    HWND button = test::MakeChild(form, L"Button", L"OK", 0, 10, 10, 80, 25), bar = test::MakeChild(form, L"ProgressBarWndClass", L"", WS_BORDER, 10, 50, 100, 12);
+    HWND shown = test::MakeChild(form, L"Button", L"OK", 0, 10, 10, 80, 25), bar = test::MakeChild(form, L"ProgressBarWndClass", L"", WS_BORDER, 10, 50, 100, 12);
     HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, L"ListBox", L"", WS_CHILD | WS_VISIBLE, 10, 80, 100, 60, form, nullptr, nullptr, nullptr);
+    HWND button = test::MakeChild(form, L"Button", L"OK", 0, 120, 10, 50, 20), label = test::MakeChild(form, L"Static", L"l", 0, 120, 60, 50, 20);
+    HWND faceless = test::MakeChild(form, L"Button", L"x", 0, 250, 10, 50, 20);
     REQUIRE(SkinWindow(form) == 1);
     ShowWindow(form, SW_SHOWNORMAL);
     test::Pump(100);
     HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-    CHECK((InteriorDifferences(button, 0) == 0 && GetWindowRgn(button, rgn) != ERROR && PtInRegion(rgn, 1, 1) && !PtInRegion(rgn, 0, 0)));
+    CHECK((InteriorDifferences(shown, 0) == 0 && GetWindowRgn(shown, rgn) != ERROR && PtInRegion(rgn, 1, 1) && !PtInRegion(rgn, 0, 0)));
     for (HWND w : {bar, list}) CHECK((test::WindowPixel(w, 0, 0) == 0x54A5D5 && test::WindowPixel(w, 1, 1) == 0xFFFFFF));
+    gdi::DeleteDC(FaceOf(faceless, 0)), SetSkinProp(faceless, prop::FaceDc[0], 0);  // as when its creation failed at attach
+    const NoLeaks noLeaks;
+    for (int width : {60, 70, 80}) MoveWindow(faceless, 250, 10, width, 20, TRUE);  // no bitmap orphaned for the missing face
+    const auto oldBitmap = HGDIOBJ(GetSkinProp(button, prop::FaceBitmap[3]));
+    for (int height : {20, 25}) MoveWindow(button, 120, 10, 80, height, TRUE);  // the width first, then the height alone
+    MoveWindow(label, 120, 60, 120, 30, TRUE);
+    CHECK(GetObjectType(oldBitmap) == 0);
+    for (int i = 0; i < 4; ++i) {  // the cell's bottom-right corner in the new corner of a new bitmap
+        const HGDIOBJ bitmap = GetCurrentObject(FaceOf(button, i), OBJ_BITMAP);
+        BITMAP info{};
+        CHECK((GetObjectW(bitmap, sizeof info, &info) && info.bmWidth == 80 && info.bmHeight == 25));
+        CHECK(HANDLE(GetSkinProp(button, prop::FaceBitmap[i])) == bitmap);
+        CHECK(DcPixel(FaceOf(button, i), 79, 24) == DcPixel(SkinImages().ButtonFaceImage, 6, 21 * i + 20));
+    }
+    RECT box{};
+    CHECK((GetWindowRgn(button, rgn) != ERROR && GetRgnBox(rgn, &box) && box == RECT{0, 0, 80, 25}));
+    CHECK((PtInRegion(rgn, 78, 24) && !PtInRegion(rgn, 79, 24) && !PtInRegion(rgn, 0, 0)));  // a pixel cut per corner
+    CHECK((GetWindowRgn(label, rgn) == ERROR && SkinPropNames(label) == Names{"PROCADDR", "NEXTPROC"}));
     DeleteObject(rgn);
 }

@@ -1,33 +1,15 @@
 // Client-edge borders, progress bars and headers as the skin leaves them on screen.
-#include <doctest.h>
-
-#include "skin/core/skinner.h"
-#include "skin/core/window_props.h"
-#include "skin/draw/gdi_objects.h"
+#include "skin/draw/primitives.h"
 #include "skin/paint/border_painting.h"
 #include "skin/paint/header_painters.h"
 #include "skin/support/control_pictures.h"
+#include "skin/support/skin_fixture.h"
 
-using skintest::CaptureWindow;
-using skintest::Picture;
+using namespace skintest;
 
 namespace {
 
 constexpr COLORREF kMarker = RGB(255, 0, 255);
-WNDPROC g_progressProc = nullptr;
-int g_ownPaints = 0;  // WM_PAINT and WM_NCPAINT that reached a progress bar's own procedure
-
-LRESULT CALLBACK CountingProgressProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
-{
-    g_ownPaints += msg == WM_PAINT || msg == WM_NCPAINT;
-    return CallWindowProcW(g_progressProc, w, msg, wp, lp);
-}
-
-void RegisterProgressClasses()
-{
-    for (const wchar_t* name : {L"ProgressBar20WndClass", L"ProgressBarWndClass"})
-        g_progressProc = skintest::Superclass(PROGRESS_CLASSW, name, CountingProgressProc);
-}
 
 // Keeps a background colour in its own DC; its border measures the control id across, 2 down.
 LRESULT CALLBACK EdgeProbeProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
@@ -50,11 +32,7 @@ LRESULT CALLBACK AnsiOnlyHeaderProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
 
 TEST_CASE("WM_NCPAINT: a client edge becomes a line and rings, every other frame stays its own")
 {
-    WNDCLASSEXW probe{};
-    probe.cbSize = sizeof probe;
-    probe.style = CS_OWNDC;
-    probe.lpfnWndProc = EdgeProbeProc;
-    probe.lpszClassName = L"EdgeProbe";
+    const WNDCLASSEXW probe{sizeof probe, CS_OWNDC, EdgeProbeProc, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"EdgeProbe", nullptr};
     RegisterClassExW(&probe);
     test::RegisterClassOnce(L"DataListWndClass");
     test::Window form = test::MakeTopLevel(L"Form", 30, 30, 400, 200);
@@ -92,7 +70,7 @@ TEST_CASE("WM_NCPAINT: a client edge becomes a line and rings, every other frame
 
 TEST_CASE("progress bars: the bar in the client area, the frame in the skin's colour, nothing by their own procedure")
 {
-    RegisterProgressClasses();
+    for (const wchar_t* name : {L"ProgressBar20WndClass", L"ProgressBarWndClass"}) Superclass(PROGRESS_CLASSW, name);
     test::Window form = test::MakeTopLevel(L"Form", 30, 30, 300, 100);
     struct Case {
         const wchar_t* cls;
@@ -117,8 +95,9 @@ TEST_CASE("progress bars: the bar in the client area, the frame in the skin's co
         test::Window bar(test::MakeChild(form, c.cls, L"", WS_BORDER | c.style, 10, 10, c.cw + 2, 13));
         SendMessageW(bar, PBM_SETRANGE32, c.high ? 0 : -30000, c.high);
         SendMessageW(bar, PBM_SETPOS, c.position, 0);
+        const MessageLog own(bar);  // below the skin: what reaches the bar's own procedure
         REQUIRE(skin::SkinWindow(bar) == 1);
-        g_ownPaints = 0;
+        own.seen.clear();
         RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
         const Picture pictures[] = {CaptureWindow(bar), CaptureWindow(bar, kMarker, WM_NCPAINT, 1)};
         for (const Picture& p : pictures) {
@@ -131,7 +110,7 @@ TEST_CASE("progress bars: the bar in the client area, the frame in the skin's co
                 }
             CHECK(wrong == 0);
         }
-        CHECK(g_ownPaints == 0);
+        CHECK(own.Count(WM_PAINT) + own.Count(WM_NCPAINT) == 0);
     }
 }
 
@@ -142,12 +121,12 @@ TEST_CASE("headers: the background strip, item faces by HDINDEX and HMINDEX, cap
         int items, pressed, hot, face[4] = {};
     };
     for (const Faces& row : {Faces{0, 7, -1}, Faces{4, 2, 2, {0, 0, 2, 0}}, Faces{4, 0, 3, {2, 0, 0, 1}}}) {
-        test::Window header(skintest::MakeHeader(form, L"SysHeader32", 200, std::vector(row.items, std::pair(std::wstring(), 40))));
+        test::Window header(MakeHeader(form, L"SysHeader32", 200, std::vector(row.items, std::pair(std::wstring(), 40))));
         REQUIRE(skin::SkinWindow(header) == 1);
         skin::SetSkinProp(header, skin::prop::HdIndex, row.pressed);
         skin::SetSkinProp(header, skin::prop::HmIndex, row.hot);
         RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        const Picture shown = CaptureWindow(header), image = skintest::Capture(skin::SkinImages().HeaderItemImage, 9, 20);
+        const Picture shown = CaptureWindow(header), image = Capture(skin::SkinImages().HeaderItemImage, 9, 20);
         int wrong = 0;
         for (int y = 0; y < 20; ++y)
             for (int x = 0; x < 200; ++x) {
@@ -168,15 +147,14 @@ TEST_CASE("headers: the background strip, item faces by HDINDEX and HMINDEX, cap
     std::vector<std::pair<std::wstring, int>> items, blank;
     for (int i = 0; i < 5; ++i) items.emplace_back(drawn[i] + (i == 4 ? L"WWWW" : L""), i == 4 ? 1500 : 60);
     for (int i = 0; i < 5; ++i) blank.emplace_back(L"", items[i].second);
-    g_headerProc = skintest::Superclass(WC_HEADERW, L"msvb_lib_header", AnsiOnlyHeaderProc);
+    g_headerProc = Superclass(WC_HEADERW, L"msvb_lib_header", AnsiOnlyHeaderProc);
     for (const wchar_t* cls : {L"SysHeader32", L"msvb_lib_header"}) {
-        test::Window header(skintest::MakeHeader(form, cls, 400, items, font));
-        test::Window faces(skintest::MakeHeader(form, L"SysHeader32", 400, blank, font));
+        test::Window header(MakeHeader(form, cls, 400, items, font));
+        test::Window faces(MakeHeader(form, L"SysHeader32", 400, blank, font));
         REQUIRE(skin::SkinWindow(header) + skin::SkinWindow(faces) == 2);
         RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         const Picture bar = CaptureWindow(header);
-        HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
-        HGDIOBJ old = SelectObject(dc, CreateCompatibleBitmap(screen, 1800, 20));
+        HDC dc = skin::CreateSkinSurface(1800, 20);
         SelectObject(dc, font);
         SetBkMode(dc, TRANSPARENT);
         for (int i = 0; i < 5; ++i) {
@@ -186,9 +164,9 @@ TEST_CASE("headers: the background strip, item faces by HDINDEX and HMINDEX, cap
             REQUIRE(skin::GetHeaderItemRect(header, i, r));
             skin::PaintHeaderItem(faces, dc, i, 0);
             DrawTextW(dc, drawn[i].c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
-            const Picture expected = skintest::Capture(dc, r.right, 20);
+            const Picture expected = Capture(dc, r.right, 20);
             skin::PaintHeaderItem(header, dc, i, 0);
-            const Picture shown = skintest::Capture(dc, r.right, 20);
+            const Picture shown = Capture(dc, r.right, 20);
             int wrong = 0;
             for (int y = 0; y < 20; ++y)
                 for (int x = r.left; x < r.right; ++x)
@@ -197,9 +175,8 @@ TEST_CASE("headers: the background strip, item faces by HDINDEX and HMINDEX, cap
         }
         PatBlt(dc, 0, 0, 1800, 20, BLACKNESS);
         skin::PaintHeaderItem(header, dc, -1, 1);
-        CHECK(skintest::Capture(dc, 1800, 20).pixels == std::vector<std::uint32_t>(1800 * 20, 0));
-        DeleteObject(SelectObject(dc, old));
-        DeleteDC(dc), ReleaseDC(nullptr, screen);
+        CHECK(Capture(dc, 1800, 20).pixels == std::vector<std::uint32_t>(1800 * 20, 0));
+        skin::DeleteSkinSurface(dc);
     }
     DeleteObject(font);
 }
