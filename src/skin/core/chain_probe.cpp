@@ -11,11 +11,18 @@ thread_local bool t_answered = false;
 
 }  // namespace
 
+UINT ChainProbeMessage()
+{
+    static const UINT message = RegisterWindowMessageW(L"VelmoraSkinChainProbe");
+    return message;
+}
+
 bool SkinProcInChain(HWND window)
 {
     if (SkinProcOnTop(window)) return true;
     const bool outer = std::exchange(t_answered, false);  // a probe sent while answering another
-    SendMessageW(window, WM_NULL, reinterpret_cast<WPARAM>(&SkinWindowProc), kChainProbeMark);
+    SendMessageW(window, ChainProbeMessage(), reinterpret_cast<WPARAM>(&SkinWindowProc),
+                 kChainProbeMark);
     return std::exchange(t_answered, outer);
 }
 

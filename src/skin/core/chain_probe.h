@@ -10,11 +10,13 @@
 
 namespace skin {
 
-// WM_NULL is passed on unchanged by every procedure (it means "nothing"); the address of this
-// module's SkinWindowProc in wParam tells its own question from another copy's.
+// The question is a message registered by name, which no other procedure knows and every
+// procedure that passes messages on passes on (even WM_NULL has code of its own here and there);
+// the address of this module's SkinWindowProc in wParam tells its own question from another copy's.
 inline constexpr LPARAM kChainProbeMark = 0x56534B4E;
+UINT ChainProbeMessage();
 
-// Looks at the window's procedure; with another one on top, sends the window a WM_NULL that only
+// Looks at the window's procedure; with another one on top, sends the window a question that only
 // this module's SkinWindowProc answers. For windows of the calling thread.
 bool SkinProcInChain(HWND window);
 
@@ -22,8 +24,9 @@ bool SkinProcInChain(HWND window);
 // and its answer.
 inline bool IsChainProbe(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return message == WM_NULL && wParam == reinterpret_cast<WPARAM>(&SkinWindowProc) &&
-           lParam == kChainProbeMark;
+    // The address first: it rules out nearly every message without a call.
+    return wParam == reinterpret_cast<WPARAM>(&SkinWindowProc) && lParam == kChainProbeMark &&
+           message == ChainProbeMessage();
 }
 LRESULT AnswerChainProbe();
 

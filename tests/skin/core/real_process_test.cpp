@@ -35,17 +35,23 @@ bool Plain(HWND w) { return SkinPropNames(w).empty() && !HasSkinProc(w); }
 
 // A class in the manner of class libraries, a superclass of "Button" with a command button's class
 // name: at its first message it puts a procedure of its own in place, which never calls the one it
-// replaced; or it detaches the skin from its parent while it is being made.
-enum class Trick { Thunk, DetachParent } g_trick;
-WNDPROC g_buttonProc;
+// replaced, or one that calls it for every message but WM_NULL; or it detaches the skin from its
+// parent while it is being made.
+enum class Trick { Thunk, KeepNull, DetachParent } g_trick;
+WNDPROC g_buttonProc, g_belowKeeper;
 std::map<UINT, int> g_thunkSeen;
 LRESULT CALLBACK ThunkProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
 {
     ++g_thunkSeen[msg];
     return CallWindowProcW(g_buttonProc, w, msg, wp, lp);
 }
+LRESULT CALLBACK KeepNullProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
+{
+    return msg == WM_NULL ? 0 : CallWindowProcW(g_belowKeeper, w, msg, wp, lp);
+}
 LRESULT CALLBACK TrickProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
 {
+    if (msg == WM_NCCREATE && g_trick == Trick::KeepNull) g_belowKeeper = WNDPROC(SetWindowLongPtrW(w, GWLP_WNDPROC, LONG_PTR(&KeepNullProc)));
     if (msg == WM_NCCREATE && g_trick == Trick::Thunk) {
         SetWindowLongPtrW(w, GWLP_WNDPROC, LONG_PTR(&ThunkProc));
         return ThunkProc(w, msg, wp, lp);
@@ -113,6 +119,11 @@ TEST_CASE("a class that replaces its own procedure, creations another hook refus
     CHECK((Skinned(late) && GetSkinProp(late, prop::ProcAddr) == LONG_PTR(&ThunkProc) && SkinnedWindowCount() == 2));
     DestroyWindow(late);
     CHECK((g_thunkSeen[WM_CREATE] == 1 && g_thunkSeen[WM_DESTROY] == 1 && g_thunkSeen[WM_NCDESTROY] == 1));  // passed on by the skin
+    g_trick = Trick::KeepNull;  // the skin is still below it: not installed a second time
+    late = AddButton(form, 5, 0, TrickClass());
+    CHECK((SkinPropNames(late) == kButtonProps && GetWindowLongPtrW(late, GWLP_WNDPROC) == LONG_PTR(&KeepNullProc)));
+    CHECK(SendMessageW(late, WM_GETTEXTLENGTH, 0, 0) == 2);
+    DestroyWindow(late);
     g_refusingHook = SetWindowsHookExW(WH_CBT, RefuseCreations, nullptr, GetCurrentThreadId());
     for (int i = 0; i < 3; ++i) CHECK_FALSE(AddButton(form));
     UnhookWindowsHookEx(g_refusingHook);
