@@ -96,6 +96,15 @@ LRESULT PassThrough(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return CallPrevious(next, window, message, wParam, lParam);
 }
 
+// The system tells the top-level windows that a display setting changed; the skin reads the one it
+// follows after the window has had the message.
+LRESULT PassThenFollow(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
+    if (message != WM_SETTINGCHANGE || wParam == SPI_SETHIGHCONTRAST) FollowHighContrast();
+    return result;
+}
+
 LRESULT ReleaseThenRefresh(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
                            LPARAM lParam)
 {
@@ -114,35 +123,44 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     const auto previous = reinterpret_cast<WNDPROC>(GetSkinProp(window, prop::ProcAddr));
     if (!previous) return PassThrough(window, message, wParam, lParam);
 
+    MessageHandler look;
     switch (message) {
+    // What keeps the record right, and the settings the skin follows, whatever the look.
     case WM_NCCREATE: return CountWhenMade(previous, window, message, wParam, lParam);
     case WM_CREATE: return SetUpWhenCreated(previous, window, message, wParam, lParam);
     case WM_DESTROY: return DestroyWindowSkin(previous, window, message, wParam, lParam);
     case WM_NCDESTROY: return DetachAtNcDestroy(previous, window, message, wParam, lParam);
-    case WM_SIZE: return OnSize(previous, window, message, wParam, lParam);
     case WM_ACTIVATE: return OnActivate(previous, window, message, wParam, lParam);
-    case WM_SETFOCUS: return OnSetFocus(previous, window, message, wParam, lParam);
-    case WM_KILLFOCUS: return OnKillFocus(previous, window, message, wParam, lParam);
-    case WM_ENABLE: return OnEnable(previous, window, message, wParam, lParam);
-    case WM_PAINT: return OnPaint(previous, window, message, wParam, lParam);
-    case WM_SETFONT: return OnSetFont(previous, window, message, wParam, lParam);
-    case WM_WINDOWPOSCHANGING: return OnWindowPosChanging(previous, window, message, wParam, lParam);
-    case WM_NCPAINT: return OnNcPaint(previous, window, message, wParam, lParam);
-    case WM_GETDLGCODE: return OnGetDlgCode(previous, window, message, wParam, lParam);
-    case BM_SETSTYLE: return OnSetButtonStyle(previous, window, message, wParam, lParam);
-    case WM_KEYDOWN: return OnKeyDown(previous, window, message, wParam, lParam);
-    case WM_KEYUP: return OnKeyUp(previous, window, message, wParam, lParam);
-    case WM_COMMAND: return OnCommand(previous, window, message, wParam, lParam);
-    case WM_TIMER: return OnTimer(previous, window, message, wParam, lParam);
     case WM_ENTERIDLE:
     case WM_CTLCOLORLISTBOX: return PassThenAttach(previous, window, message, wParam, lParam);
-    case WM_MOUSEMOVE: return OnMouseMove(previous, window, message, wParam, lParam);
-    case WM_LBUTTONDOWN: return OnLButtonDown(previous, window, message, wParam, lParam);
-    case WM_LBUTTONUP: return ReleaseThenRefresh(previous, window, message, wParam, lParam);
-    case WM_LBUTTONDBLCLK: return OnLButtonDblClk(previous, window, message, wParam, lParam);
-    case WM_MOUSELEAVE: return OnMouseLeave(previous, window, message, wParam, lParam);
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED: return PassThenFollow(previous, window, message, wParam, lParam);
+    // What gives the window the skin's look.
+    case WM_SIZE: look = OnSize; break;
+    case WM_SETFOCUS: look = OnSetFocus; break;
+    case WM_KILLFOCUS: look = OnKillFocus; break;
+    case WM_ENABLE: look = OnEnable; break;
+    case WM_PAINT: look = OnPaint; break;
+    case WM_SETFONT: look = OnSetFont; break;
+    case WM_WINDOWPOSCHANGING: look = OnWindowPosChanging; break;
+    case WM_NCPAINT: look = OnNcPaint; break;
+    case WM_GETDLGCODE: look = OnGetDlgCode; break;
+    case BM_SETSTYLE: look = OnSetButtonStyle; break;
+    case WM_KEYDOWN: look = OnKeyDown; break;
+    case WM_KEYUP: look = OnKeyUp; break;
+    case WM_COMMAND: look = OnCommand; break;
+    case WM_TIMER: look = OnTimer; break;
+    case WM_MOUSEMOVE: look = OnMouseMove; break;
+    case WM_LBUTTONDOWN: look = OnLButtonDown; break;
+    case WM_LBUTTONUP: look = ReleaseThenRefresh; break;
+    case WM_LBUTTONDBLCLK: look = OnLButtonDblClk; break;
+    case WM_MOUSELEAVE: look = OnMouseLeave; break;
     default: return CallPrevious(previous, window, message, wParam, lParam);
     }
+    // Stepped aside (high contrast), the controls paint and track themselves.
+    if (SkinStepsAside()) return CallPrevious(previous, window, message, wParam, lParam);
+    return look(previous, window, message, wParam, lParam);
 }
 
 }  // namespace skin

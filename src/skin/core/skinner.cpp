@@ -17,6 +17,8 @@ namespace {
 // its own images.
 thread_local bool t_initialized = false;
 thread_local long t_skinnedWindowCount = 0;
+// Engine state rather than a property: the setting is the person's, for every window alike.
+thread_local bool t_stepsAside = false;
 
 // Has the frame repainted in the skin (or without it) at once. A window that is not shown
 // (or whose parent is not) is painted whole when it appears; painting it now would only cost.
@@ -32,6 +34,7 @@ void RepaintWholeWindow(HWND window)
 void ReleaseEngine()
 {
     t_skinnedWindowCount = 0;
+    t_stepsAside = false;
     StopCreationHook();
     ReleaseSkinImageSet(SkinImages());
     t_initialized = false;
@@ -98,6 +101,44 @@ void TearDownCommandButton(HWND window)
 // code took away: this module's SkinWindowProc is still in the chain, passing everything on, and
 // the window still counts. It routes again from here on; what other code left of the kind's state
 // is made anew. Another copy's procedure in that place is that copy's business.
+bool HighContrastOn()
+{
+    HIGHCONTRASTW contrast{sizeof contrast, 0, nullptr};
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON);
+}
+
+// A container keeps its children attached: only the other kinds' look comes and goes.
+void SwitchLook(HWND window)
+{
+    if (GetControlKind(window) == ControlKind::Container) return;
+    if (t_stepsAside)
+        RemoveKindState(window);
+    else
+        SetUpKindState(window);
+}
+
+BOOL CALLBACK SwitchIfSkinnedHere(HWND window, LPARAM anySkinned)
+{
+    // Another copy of the skin answers for its own windows.
+    if (!GetSkinProp(window, prop::ProcAddr) || !SkinProcInChain(window)) return TRUE;
+    SwitchLook(window);
+    *reinterpret_cast<bool*>(anySkinned) = true;
+    return TRUE;
+}
+
+BOOL CALLBACK SwitchTree(HWND top, LPARAM)
+{
+    bool anySkinned = false;
+    SwitchIfSkinnedHere(top, reinterpret_cast<LPARAM>(&anySkinned));
+    EnumChildWindows(top, SwitchIfSkinnedHere, reinterpret_cast<LPARAM>(&anySkinned));
+    // Frames, backgrounds and the parent's pixels beside a button's corners included.
+    if (anySkinned)
+        RedrawWindow(top, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    return TRUE;
+}
+
 LONG TakeUpAgain(HWND window)
 {
     if (!SkinProcInChain(window)) return 0;
@@ -126,6 +167,7 @@ bool ExportExists(const char* functionName, const char* libraryName)
 LONG SkinWindow(HWND window)
 {
     StartEngine();
+    FollowHighContrast();
     const LONG attached = AttachSkin(window);
     // A refused window (null, gone, another thread's) leaves nothing skinned: no images either.
     if (t_skinnedWindowCount == 0) ReleaseEngine();
@@ -151,11 +193,14 @@ LONG AttachSkin(HWND window)
 
 void SetUpKindState(HWND window)
 {
-    switch (GetControlKind(window)) {
-    case ControlKind::Container:
+    const ControlKind kind = GetControlKind(window);
+    if (kind == ControlKind::Container) {
         // Reaches every descendant, so the whole tree is skinned before the container itself.
         EnumChildWindows(window, AttachChildProc, 0);
-        break;
+        return;
+    }
+    if (t_stepsAside) return;
+    switch (kind) {
     case ControlKind::CommandButton:
         SetUpCommandButton(window);
         break;
@@ -262,6 +307,20 @@ BOOL CALLBACK DetachChildProc(HWND window, LPARAM)
 {
     DetachSkin(window);
     return TRUE;
+}
+
+void FollowHighContrast()
+{
+    const bool on = HighContrastOn();
+    if (on == t_stepsAside) return;
+    // Set first: a window that hears of the change while it is switched finds it done.
+    t_stepsAside = on;
+    if (t_skinnedWindowCount > 0) EnumThreadWindows(GetCurrentThreadId(), SwitchTree, 0);
+}
+
+bool SkinStepsAside()
+{
+    return t_stepsAside;
 }
 
 bool SkinInitialized()

@@ -29,7 +29,8 @@ LONG DetachSkin(HWND window);
 // DetachSkin for a window whose chain is known to hold this module's SkinWindowProc.
 LONG DetachWindow(HWND window);
 
-// What attach gives the window for its kind (a container: attaches everything inside it).
+// What attach gives the window for its kind (a container: attaches everything inside it). While
+// the skin steps aside, only a container's part is done.
 void SetUpKindState(HWND window);
 // Removes what attach gave the window for its kind (a container: detaches everything inside it).
 void RemoveKindState(HWND window);
@@ -52,6 +53,14 @@ BOOL CALLBACK DetachChildProc(HWND window, LPARAM);
 
 // Whether the library exports the function; loads (and frees again) a library not yet loaded.
 bool ExportExists(const char* functionName, const char* libraryName);
+
+// In high contrast the skin steps aside: every skinned window of the thread looks as it would
+// unskinned, and stays attached, so that its look comes back when high contrast goes off. Reads
+// the setting; when it changed, takes the look off every skinned window of the thread, children
+// included, or gives it back, and has them repainted.
+void FollowHighContrast();
+// Whether the thread's skin steps aside now.
+bool SkinStepsAside();
 
 // The calling thread's engine state, read by the handlers and the tests.
 bool SkinInitialized();
