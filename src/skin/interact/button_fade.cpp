@@ -14,13 +14,38 @@ void SetLook(HWND button, INT_PTR state, INT_PTR level)
     SetSkinProp(button, prop::AlphaLevel, level);
 }
 
+// Read at every fade: the person may turn the system's animations off while the program runs.
+bool AnimationsOn()
+{
+    BOOL on = TRUE;
+    return !SystemParametersInfoW(SPI_GETCLIENTAREAANIMATION, 0, &on, 0) || on;
+}
+
+// Fades to the face of OLDSTATE, or with animations off shows that face at once and leaves what
+// a finished fade leaves.
+void StartFade(HWND button, bool animate)
+{
+    if (animate) {
+        StartFadeTimer(button);
+        return;
+    }
+    StopFadeTimer(button);
+    PaintButtonFaceAs(button, nullptr, GetSkinProp(button, prop::OldState), 255);
+    SetSkinProp(button, prop::AlphaLevel, 0);
+}
+
+void StartFade(HWND button)
+{
+    StartFade(button, AnimationsOn());
+}
+
 }  // namespace
 
 void ButtonMouseMove(HWND button)
 {
     if (EnterControl(button)) {
         SetLook(button, look::Hot, 0);
-        StartFadeTimer(button);
+        StartFade(button);
     } else if (!IsCursorOver(button)) {
         // Dragged off with the button held: cover what the control drew with the current face.
         StopFadeTimer(button);
@@ -32,10 +57,13 @@ void ButtonMouseMove(HWND button)
 void ButtonMouseLeave(HWND button)
 {
     SetSkinProp(button, prop::MouseFlag, 0);
-    SetLook(button, look::Hot, LeaveHotLevel);
-    PaintButtonFaceAs(button, nullptr, look::Hot, LeaveHotLevel);
+    const bool animate = AnimationsOn();
+    if (animate) {
+        SetLook(button, look::Hot, LeaveHotLevel);
+        PaintButtonFaceAs(button, nullptr, look::Hot, LeaveHotLevel);
+    }
     SetLook(button, look::Normal, 0);
-    StartFadeTimer(button);
+    StartFade(button, animate);
 }
 
 void ButtonPress(HWND button)
@@ -50,14 +78,14 @@ void ButtonRelease(HWND button)
 {
     SetSkinProp(button, prop::MouseFlag, 0);
     SetLook(button, look::Normal, ReleaseStartLevel);
-    StartFadeTimer(button);
+    StartFade(button);
 }
 
 void ButtonSpaceRelease(HWND button)
 {
     SetSkinProp(button, prop::MouseFlag, 0);
     SetLook(button, look::Normal, 0);
-    StartFadeTimer(button);
+    StartFade(button);
 }
 
 void ButtonEnable(HWND button, bool enabled)
@@ -74,7 +102,7 @@ void ButtonFocusChange(HWND button)
     // The focus box comes and goes with the faces, and fades in with the current one.
     RenderButtonFaces(button);
     SetSkinProp(button, prop::AlphaLevel, 0);
-    StartFadeTimer(button);
+    StartFade(button);
 }
 
 void FadeStep(HWND button)

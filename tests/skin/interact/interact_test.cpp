@@ -96,6 +96,29 @@ TEST_CASE("fades on the real timer: 86 blends from 0, 66 from 60, each ending on
     CHECK((w.log.Count(WM_TIMER) == 66 && InteriorDifferences(w.button, 0) == 0));
 }
 
+TEST_CASE("with the system's animations off each new face shows at once, with no timer; on again, they fade") {
+    struct AnimationsOff {  // the prefix keeps the setting: it goes back whatever the checks found
+        BOOL was = TRUE;
+        static void Set(BOOL on) { SystemParametersInfoW(SPI_SETCLIENTAREAANIMATION, 0, reinterpret_cast<void*>(INT_PTR(on)), 0); }
+        AnimationsOff() { SystemParametersInfoW(SPI_GETCLIENTAREAANIMATION, 0, &was, 0), Set(FALSE); }
+        ~AnimationsOff() { Set(was); }
+    } off;
+    ButtonWindow w;
+    const std::pair<Row, int> rows[] = {
+        {{"mouse enters", WM_MOUSEMOVE, 0, Over, {1, 0, 0, 1}}, 1},   {{"press", WM_LBUTTONDOWN, MK_LBUTTON, Over, {2, 0, 0, 1}}, 2},
+        {{"release", WM_LBUTTONUP, 0, Over, {0, 0, 0, 0}}, 0},        {{"enters again", WM_MOUSEMOVE, 0, Over, {1, 0, 0, 1}}, 1},
+        {{"mouse leaves", WM_MOUSELEAVE, 0, Away, {0, 0, 0, 0}}, 0},  {{"focus gained", WM_SETFOCUS, 0, Any, {0, 0, 0, 0}}, 0}};
+    for (const auto& [row, face] : rows) {
+        RunRows(w, {row});
+        CHECK(InteriorDifferences(w.button, face) == 0);
+    }
+    AnimationsOff::Set(TRUE);
+    RunRows(w, {{"enters with animations on", WM_MOUSEMOVE, 0, Over, {1, 0, 1, 1}}});
+    AnimationsOff::Set(FALSE);  // the fade that runs as they go off ends at the next change
+    RunRows(w, {{"mouse leaves", WM_MOUSELEAVE, 0, Away, {0, 0, 0, 0}}});
+    CHECK(InteriorDifferences(w.button, 0) == 0);
+}
+
 TEST_CASE("hover, leave and click with real input") {
     ButtonWindow w;
     // Input (to the button's middle or away), the property awaited and its value, then the face on the
