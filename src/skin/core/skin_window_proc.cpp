@@ -126,6 +126,8 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_ENABLE: return OnEnable(previous, window, message, wParam, lParam);
     case WM_PAINT: return OnPaint(previous, window, message, wParam, lParam);
     case WM_SETFONT: return OnSetFont(previous, window, message, wParam, lParam);
+    case DpiChangedMessage:
+    case DpiChangedAfterParentMessage: return OnDpiChanged(previous, window, message, wParam, lParam);
     case WM_WINDOWPOSCHANGING: return OnWindowPosChanging(previous, window, message, wParam, lParam);
     case WM_NCPAINT: return OnNcPaint(previous, window, message, wParam, lParam);
     case WM_GETDLGCODE: return OnGetDlgCode(previous, window, message, wParam, lParam);
