@@ -130,9 +130,9 @@ Control ProgressControl(int i)
 int Px(int pixels)
 {
     static const int dpi = [] {
-        HDC screen = GetDC(nullptr);
+        HDC screen = CreateICW(L"DISPLAY", nullptr, nullptr, nullptr);
         const int value = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
+        DeleteDC(screen);
         return value > 0 ? value : 96;
     }();
     return MulDiv(pixels, dpi, 96);

@@ -15,12 +15,13 @@ GetDpiForWindowFn FindGetDpiForWindow()
     return reinterpret_cast<GetDpiForWindowFn>(found);
 }
 
-// The system DPI is fixed for the life of the process (a change takes a new sign-in).
+// The system DPI is fixed for the life of the process (a change takes a new sign-in). An
+// information context, not the screen's DC: that one would stay in the window manager's cache.
 UINT ScreenDpi()
 {
-    HDC screen = GetDC(nullptr);
+    HDC screen = CreateICW(L"DISPLAY", nullptr, nullptr, nullptr);
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen) ReleaseDC(nullptr, screen);
+    if (screen) DeleteDC(screen);
     return dpi > 0 ? static_cast<UINT>(dpi) : BaseDpi;
 }
 
@@ -29,9 +30,9 @@ UINT ScreenDpi()
 UINT WindowDpi(HWND window)
 {
     static const GetDpiForWindowFn getDpiForWindow = FindGetDpiForWindow();
-    static const UINT screenDpi = ScreenDpi();
     if (getDpiForWindow && window)
         if (const UINT dpi = getDpiForWindow(window)) return dpi;
+    static const UINT screenDpi = ScreenDpi();
     return screenDpi;
 }
 
