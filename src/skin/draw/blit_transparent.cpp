@@ -2,7 +2,6 @@
 #include <olectl.h>
 
 #include "skin/draw/display_reference.h"
-#include "skin/draw/owners.h"
 #include "skin/draw/primitives.h"
 
 namespace skin {
@@ -101,17 +100,6 @@ void BlitTransparent(HDC dst, int dx, int dy, int width, int height,
     source.Release();
     background.Release();
     mask.Release();
-}
-
-void BlitGlyph(HDC dst, int dx, int dy, int dw, int dh, HDC src, int sx, int sy, int sw, int sh,
-               Rgb key)
-{
-    if (dw == sw && dh == sh) return BlitTransparent(dst, dx, dy, dw, dh, src, sx, sy, key);
-    if (dw <= 0 || dh <= 0) return;
-    OwnedSurface scaled(CreateSkinSurface(dw, dh));
-    SetStretchBltMode(scaled.get(), COLORONCOLOR);
-    StretchBlt(scaled.get(), 0, 0, dw, dh, src, sx, sy, sw, sh, SRCCOPY);
-    BlitTransparent(dst, dx, dy, dw, dh, scaled.get(), 0, 0, key);
 }
 
 }  // namespace skin

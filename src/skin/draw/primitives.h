@@ -48,9 +48,11 @@ void ComposeSkinCell(HDC surface, int width, int height, HDC src, int sx, int sy
 void BlitTransparent(HDC dst, int dx, int dy, int width, int height,
                      HDC src, int sx, int sy, Rgb key, HPALETTE palette = nullptr);
 
-// Copies the source block (sx, sy, sw, sh) stretched to dw x dh, pixel for nearest pixel (the key
-// colour stays exact, so the glyph's transparent parts stay transparent), leaving the destination
-// unchanged where the source is the key colour. At its own size it is BlitTransparent.
+// Draws the source block (sx, sy, sw, sh) at dw x dh, leaving the destination unchanged where the
+// source is the key colour. At its own size it is BlitTransparent; enlarged, each pixel of the
+// result takes the colours of the source area it covers, and as much opacity as that area has
+// pixels that are not the key colour: at whole factors every pixel is one source pixel (crisp),
+// in between the edges blend into what lies beneath, with no trace of the key colour.
 void BlitGlyph(HDC dst, int dx, int dy, int dw, int dh, HDC src, int sx, int sy, int sw, int sh,
                Rgb key);
 

@@ -104,11 +104,18 @@ int PaintOptionButton(HWND window, INT_PTR state, bool force)
     // Straight into the window, so the control's background shows through the circle's corners.
     HDC dc = gdi::GetWindowDC(window);
     const INT_PTR cell = enabled ? state : look::Disabled;
-    if (!enabled || (state >= look::Normal && state <= look::Pressed))
-        StretchSkinCell(dc, 0, top, box.cx, box.cy, images.OptionCircleImage, 0,
-                        kCircleCell * static_cast<int>(cell), kCircleCell, kCircleCell,
-                        kCircleMargin, kCircleMargin, kCircleMargin, kCircleMargin, KeyColor,
-                        scale.dpi);
+    if (!enabled || (state >= look::Normal && state <= look::Pressed)) {
+        const int cellY = kCircleCell * static_cast<int>(cell);
+        // At 96 DPI the circle's middle stretches to the box; at another the whole circle is drawn
+        // at the box's size, its ring smooth rather than in stretched steps.
+        if (scale.base())
+            StretchSkinCell(dc, 0, top, box.cx, box.cy, images.OptionCircleImage, 0, cellY,
+                            kCircleCell, kCircleCell, kCircleMargin, kCircleMargin, kCircleMargin,
+                            kCircleMargin, KeyColor);
+        else
+            BlitGlyph(dc, 0, top, box.cx, box.cy, images.OptionCircleImage, 0, cellY, kCircleCell,
+                      kCircleCell, KeyColor);
+    }
     if (check == BST_CHECKED) {
         const int dot = scale(kDotSize);
         BlitGlyph(dc, Half(box.cx - dot), RoundHalfEven((box.cy - dot) / 2.0 + top), dot, dot,
