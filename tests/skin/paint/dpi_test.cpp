@@ -3,6 +3,8 @@
 // the DPI; boxes that follow the system metrics keep doing so.
 #include <cstdlib>
 
+#include "skin/paint/paint_handlers.h"
+
 #include "skin/draw/dpi_scale.h"
 #include "skin/support/check_combo_form.h"
 #include "skin/support/control_pictures.h"
@@ -96,4 +98,12 @@ TEST_CASE("glyphs, the drop arrow and the buttons' corner are drawn at the scree
             if ((test::DcPixel(face, x, y) & 0xFF) < 0x40) caption.add(x, y);
     CHECK(caption.width() >= text.cx * 9 / 10);
     CHECK(caption.width() <= text.cx);
+
+    // A new DPI (which Wine never sends): faces and region are made anew.
+    SetWindowRgn(button, nullptr, FALSE);
+    PatBlt(face, 0, 0, w, h, BLACKNESS);
+    SendMessageW(button, skin::DpiChangedAfterParentMessage, 0, 0);
+    CHECK(GetWindowRgn(button, region = CreateRectRgn(0, 0, 0, 0)) != ERROR);
+    CHECK(test::DcPixel(face, w / 2, 1) != 0);
+    DeleteObject(region);
 }
