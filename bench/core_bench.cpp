@@ -6,6 +6,7 @@
 
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
+#include "skin/draw/dpi_scale.h"
 #include "skin/paint/button_faces.h"
 #include "bench_window.h"
 #include "timing.h"
@@ -51,6 +52,11 @@ int main()
     bench::Report("... with a WH_CALLWNDPROCRET hook", "skinned button", "GetPropA", hooked);
     std::printf("overhead of an unrouted message with that hook: %.2f GetPropA\n",
                 (hooked.a - message.b) / hooked.b);
+
+    // Every paint asks the window's DPI once.
+    bench::Report("the window's DPI vs one property read", "WindowDpi", "GetPropA",
+                  bench::Compare([&] { skin::WindowDpi(skinned); },
+                                 [&] { GetPropA(skinned, "PROCADDR"); }));
 
     HDC screen = GetDC(parent);
     bench::Report("80 x 25 faces: render four vs blend one", "RenderButtonFaces", "PaintButtonFace",

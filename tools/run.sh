@@ -6,6 +6,7 @@
 #   tools/run.sh [SECONDS]           the launcher (default 8: how long the headless run waits
 #                                    before the screenshot, build/screenshots/launcher.png)
 #   tools/run.sh gallery [SECONDS]   the skin gallery (build/screenshots/gallery.png, default 4)
+# VELMORA_DPI=144 (or another DPI) runs it on a screen of that DPI (gallery-dpi144.png).
 set -eu
 cd "$(dirname "$0")/.."
 . tools/pick-build.sh
@@ -27,7 +28,9 @@ if [ -n "${DISPLAY:-}" ]; then
     exec tools/wine-run.sh "$exe"
 fi
 
-shot=build/screenshots/$program.png
+shot=build/screenshots/$program${VELMORA_DPI:+-dpi$VELMORA_DPI}.png
+# Room for the larger windows of a higher DPI.
+[ -z "${VELMORA_DPI:-}" ] || export VELMORA_SCREEN="${VELMORA_SCREEN:-2560x1600x24}"
 mkdir -p build/screenshots
 # Set before the first Wine step, so that a failing step also stops the X server and Wine.
 trap 'tools/wine-run.sh --arch "$arch" --kill' EXIT

@@ -20,6 +20,9 @@
 #
 # --arch defaults to 32 where there is no program to look at. VELMORA_WINE_DIR overrides where the
 # prefixes and the X servers' files live (default build/wine for 32-bit, build/wine64 for 64-bit).
+# VELMORA_DPI=N (other than 96) runs in a copy of the prefix whose screen has N dots per inch
+# (Wine keeps the DPI per prefix); VELMORA_SCREEN sets the size of the X server --prepare starts
+# (default 1280x1024x24).
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -67,8 +70,15 @@ case "$arch" in
     ;;
 esac
 
+dpi=${VELMORA_DPI:-96}
+case "$dpi" in
+''|*[!0-9]*) echo "wine-run: VELMORA_DPI must be a number, not '$dpi'" >&2; exit 2 ;;
+esac
+
 export WINELOADER="$loader"
-export WINEPREFIX="$state/prefix"
+base_prefix="$state/prefix"
+export WINEPREFIX="$base_prefix"
+[ "$dpi" = 96 ] || WINEPREFIX="$state/prefix-dpi$dpi"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree=d}"
 
@@ -84,7 +94,29 @@ probe() {
     fi
 }
 
+# The prefix at another DPI: a copy of the ready base prefix with its own LogPixels.
+make_dpi_prefix() {
+    [ -f "$WINEPREFIX/.ready" ] && return 0
+    dpi_prefix=$WINEPREFIX
+    WINEPREFIX=$base_prefix
+    make_prefix
+    WINEPREFIX=$dpi_prefix
+    (
+        flock 9
+        if [ ! -f "$dpi_prefix/.ready" ]; then
+            rm -rf "$dpi_prefix"
+            cp -a "$base_prefix" "$dpi_prefix"
+            rm -f "$dpi_prefix/.ready"
+            "$loader" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+                >>"$state/prefix.log" 2>&1
+            wineserver -w
+            touch "$dpi_prefix/.ready"
+        fi
+    ) 9>"$state/prefix-dpi.lock"
+}
+
 make_prefix() {
+    [ "$WINEPREFIX" = "$base_prefix" ] || { make_dpi_prefix; return; }
     [ -f "$WINEPREFIX/.ready" ] && return 0
     mkdir -p "$state"
     (
@@ -148,7 +180,7 @@ start_xvfb() {
     fi
     rm -f "$state/xvfb.display" "$state/xvfb.pid"
     # -displayfd picks a free display and writes its number once the server accepts clients.
-    setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+    setsid Xvfb -displayfd 3 -screen 0 "${VELMORA_SCREEN:-1280x1024x24}" -nolisten tcp \
         3>"$state/xvfb.display" </dev/null >/dev/null 2>&1 &
     echo $! >"$state/xvfb.pid"
     i=0

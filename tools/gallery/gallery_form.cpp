@@ -125,9 +125,22 @@ Control ProgressControl(int i)
     return {ProgressFirst + i, ProgressBarClass, L"", style, 0, x + (row == 2 ? 8 : 40), 104, 20, 120};
 }
 
+// The layout is in 96-DPI pixels; on a screen of another DPI (the gallery is DPI-aware) it grows
+// with the fonts, so that the form looks the same, only larger.
+int Px(int pixels)
+{
+    static const int dpi = [] {
+        HDC screen = CreateICW(L"DISPLAY", nullptr, nullptr, nullptr);
+        const int value = GetDeviceCaps(screen, LOGPIXELSY);
+        DeleteDC(screen);
+        return value > 0 ? value : 96;
+    }();
+    return MulDiv(pixels, dpi, 96);
+}
+
 HWND Create(HWND form, const Control& c)
 {
-    return CreateWindowExW(c.exStyle, c.className, c.text, c.style, c.x, c.y, c.w, c.h, form,
+    return CreateWindowExW(c.exStyle, c.className, c.text, c.style, Px(c.x), Px(c.y), Px(c.w), Px(c.h), form,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
                            reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(form, GWLP_HINSTANCE)),
                            nullptr);
@@ -160,7 +173,7 @@ void AddHeaderItems(HWND header)
         HDITEMW hd{};
         hd.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
         hd.fmt = HDF_LEFT | HDF_STRING;
-        hd.cxy = item.width;
+        hd.cxy = Px(item.width);
         hd.pszText = const_cast<wchar_t*>(item.text);
         SendMessageW(header, HDM_INSERTITEMW, index++, reinterpret_cast<LPARAM>(&hd));
     }
@@ -290,7 +303,7 @@ HWND CreateGalleryForm(HINSTANCE instance, const Options& options)
 {
     if (!RegisterGalleryClasses(instance)) return nullptr;
     constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-    RECT outer{0, 0, ClientWidth, ClientHeight};
+    RECT outer{0, 0, Px(ClientWidth), Px(ClientHeight)};
     AdjustWindowRectEx(&outer, style, FALSE, 0);
     auto* state = new FormState{options};
     HWND form = CreateWindowExW(0, FormClass, FormCaption, style, 40, 40, outer.right - outer.left,
@@ -300,8 +313,8 @@ HWND CreateGalleryForm(HINSTANCE instance, const Options& options)
         return nullptr;
     }
     for (const Label& l : Labels) {
-        HWND label = CreateWindowExW(0, L"Static", l.text, Child | SS_LEFT | SS_NOPREFIX, l.x, l.y,
-                                     l.w, l.h, form, nullptr, instance, nullptr);
+        HWND label = CreateWindowExW(0, L"Static", l.text, Child | SS_LEFT | SS_NOPREFIX, Px(l.x),
+                                     Px(l.y), Px(l.w), Px(l.h), form, nullptr, instance, nullptr);
         SetWindowLongPtrW(label, GWLP_USERDATA, l.heading);
     }
     for (const Control& c : Controls) Create(form, c);

@@ -143,6 +143,8 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_ENABLE: look = OnEnable; break;
     case WM_PAINT: look = OnPaint; break;
     case WM_SETFONT: look = OnSetFont; break;
+    case DpiChangedMessage:
+    case DpiChangedAfterParentMessage: look = OnDpiChanged; break;
     case WM_WINDOWPOSCHANGING: look = OnWindowPosChanging; break;
     case WM_NCPAINT: look = OnNcPaint; break;
     case WM_GETDLGCODE: look = OnGetDlgCode; break;

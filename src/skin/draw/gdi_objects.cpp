@@ -57,7 +57,7 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel)
     return Track(::CreateBitmap(width, height, planes, bitsPerPixel, nullptr));
 }
 
-HBITMAP CreateDibSection32(HDC dc, int width, int height)
+HBITMAP CreateDibSection32(HDC dc, int width, int height, void** pixels)
 {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -67,7 +67,9 @@ HBITMAP CreateDibSection32(HDC dc, int width, int height)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    return Track(::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    HBITMAP bitmap = Track(::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (pixels) *pixels = bitmap ? bits : nullptr;
+    return bitmap;
 }
 
 HBRUSH CreateSolidBrush(Rgb color)

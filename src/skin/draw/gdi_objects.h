@@ -14,8 +14,9 @@ HDC CreateDisplayInfoDC();  // CreateDCA("DISPLAY", ...)
 HDC CreateCompatibleDC(HDC dc);
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel);
-// A 32-bit bottom-up DIB section (BI_RGB), zero-filled like a new compatible bitmap.
-HBITMAP CreateDibSection32(HDC dc, int width, int height);
+// A 32-bit bottom-up DIB section (BI_RGB), zero-filled like a new compatible bitmap; pixels, when
+// given, receives where its rows are (the bottom row first).
+HBITMAP CreateDibSection32(HDC dc, int width, int height, void** pixels = nullptr);
 HBRUSH CreateSolidBrush(Rgb color);
 HPALETTE CreateHalftonePalette(HDC dc);
 HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseW, int ellipseH);

@@ -30,25 +30,35 @@ void DeleteSkinSurface(HDC surface);
 // Nine-grid stretch of the source cell (sx, sy, sw, sh) onto (dx, dy, dw, dh): corners keep
 // their size, edges stretch along their length, the centre both ways. Composed off-screen and
 // copied once; with a transparent colour the copy leaves key-coloured pixels undrawn.
-// Returns 0 (and draws nothing) when any of the four sizes is zero.
+// Returns 0 (and draws nothing) when any of the four sizes is zero. At another DPI than 96 the
+// margins on the destination grow with it (the corners stretched too).
 int StretchSkinCell(HDC dst, int dx, int dy, int dw, int dh,
                     HDC src, int sx, int sy, int sw, int sh,
                     int left, int top, int right, int bottom,
-                    std::optional<Rgb> transparent = std::nullopt);
+                    std::optional<Rgb> transparent = std::nullopt, UINT dpi = 96);
 
 // The composition StretchSkinCell makes on its scratch surface, made straight onto an
 // off-screen surface of exactly width x height: the same pixels as StretchSkinCell at (0, 0),
 // without the scratch surface and the copy. Draws nothing when any of the sizes is zero.
 void ComposeSkinCell(HDC surface, int width, int height, HDC src, int sx, int sy, int sw, int sh,
-                     int left, int top, int right, int bottom);
+                     int left, int top, int right, int bottom, UINT dpi = 96);
 
 // Copies a width x height block, leaving the destination unchanged where the source pixel is
 // the key colour. Uses its own halftone palette when none is passed.
 void BlitTransparent(HDC dst, int dx, int dy, int width, int height,
                      HDC src, int sx, int sy, Rgb key, HPALETTE palette = nullptr);
 
+// Draws the source block (sx, sy, sw, sh) at dw x dh, leaving the destination unchanged where the
+// source is the key colour. At its own size it is BlitTransparent; enlarged, each pixel of the
+// result takes the colours of the source area it covers, and as much opacity as that area has
+// pixels that are not the key colour: at whole factors every pixel is one source pixel (crisp),
+// in between the edges blend into what lies beneath, with no trace of the key colour.
+void BlitGlyph(HDC dst, int dx, int dy, int dw, int dh, HDC src, int sx, int sy, int sw, int sh,
+               Rgb key);
+
 int FillSolidRect(HDC dc, int x, int y, int width, int height, Rgb color);
-int FrameSolidRect(HDC dc, int x, int y, int width, int height, Rgb color);
+// A frame of the given thickness inside the rectangle.
+int FrameSolidRect(HDC dc, int x, int y, int width, int height, Rgb color, int thickness = 1);
 BOOL DrawFocusBox(HDC dc, int x, int y, int width, int height);
 
 // DrawTextW with length -1 and the format as given (an ampersand underlines the next

@@ -1,6 +1,7 @@
 #include "skin/paint/border_painting.h"
 
 #include "skin/core/control_kind.h"
+#include "skin/draw/dpi_scale.h"
 #include "skin/draw/gdi_objects.h"
 #include "skin/draw/primitives.h"
 #include "skin/paint/paint_handlers.h"
@@ -40,13 +41,14 @@ void DrawClientEdge(HWND window)
     HDC windowDc = gdi::GetWindowDC(window);
     HDC clientDc = gdi::GetDC(window);
 
+    const int frame = ScaleFor(window)(1);
     FrameSolidRect(windowDc, 0, 0, bounds.width, bounds.height,
-                   IsWindowEnabled(window) ? FrameColor : DisabledFrameColor);
+                   IsWindowEnabled(window) ? FrameColor : DisabledFrameColor, frame);
     // Every ring ends on the second column and row from the right and bottom (width w - 1 - d),
     // so the deeper rings only add their left and top sides, and bx serves the vertical sides
     // as well: that is the skin's look, kept on purpose.
     const Rgb background = FromColorRef(GetBkColor(clientDc));
-    for (int d = 1; d <= bx; ++d)
+    for (int d = frame; d <= bx; ++d)
         FrameSolidRect(windowDc, d, d, bounds.width - 1 - d, bounds.height - 1 - d, background);
 
     gdi::ReleaseDC(window, clientDc);

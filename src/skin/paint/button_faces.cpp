@@ -2,6 +2,7 @@
 
 #include "skin/core/window_props.h"
 #include "skin/draw/display_reference.h"
+#include "skin/draw/dpi_scale.h"
 #include "skin/draw/gdi_objects.h"
 #include "skin/draw/primitives.h"
 #include "skin/draw/skin_images.h"
@@ -13,6 +14,7 @@ constexpr int kFaceCellWidth = 7;
 constexpr int kFaceCellHeight = 21;
 constexpr int kFaceMargin = 3;
 constexpr int kCaptionInset = 2;
+constexpr int kCornerEllipse = 3;  // the rounded region's corner
 
 // The faces are off-screen surfaces of exactly the window's size, so each cell is composed
 // straight onto its face: nobody sees it half-drawn.
@@ -26,6 +28,8 @@ void RenderFaces(HWND window, const HDC (&faces)[4])
     const auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
     const bool focused = GetFocus() == window;
     HDC image = SkinImages().ButtonFaceImage;
+    const DpiScale scale = ScaleFor(window);
+    const int inset = scale(kCaptionInset);
 
     for (int state = 0; state < 4; ++state) {
         HDC face = faces[state];
@@ -33,14 +37,18 @@ void RenderFaces(HWND window, const HDC (&faces)[4])
         SelectObject(face, font);
         SetBkMode(face, TRANSPARENT);
         ComposeSkinCell(face, w, h, image, 0, kFaceCellHeight * state, kFaceCellWidth,
-                        kFaceCellHeight, kFaceMargin, kFaceMargin, kFaceMargin, kFaceMargin);
+                        kFaceCellHeight, kFaceMargin, kFaceMargin, kFaceMargin, kFaceMargin,
+                        scale.dpi);
         SetTextColor(face, ToColorRef(state == look::Disabled ? DisabledCaptionColor : Black));
-        DrawCaptionText(face, caption, kCaptionInset, kCaptionInset, w - 2 * kCaptionInset,
-                        h - 2 * kCaptionInset, CaptionTextFormat);
-        if (focused)
-            DrawFocusBox(face, kCaptionInset, kCaptionInset, w - 2 * kCaptionInset,
-                         h - 2 * kCaptionInset);
+        DrawCaptionText(face, caption, inset, inset, w - 2 * inset, h - 2 * inset,
+                        CaptionTextFormat);
+        if (focused) DrawFocusBox(face, inset, inset, w - 2 * inset, h - 2 * inset);
     }
+}
+
+void ReadFaces(HWND window, HDC (&faces)[4])
+{
+    for (int i = 0; i < 4; ++i) faces[i] = reinterpret_cast<HDC>(GetSkinProp(window, prop::FaceDc[i]));
 }
 
 }  // namespace
@@ -65,16 +73,25 @@ void FitButtonFaces(HWND window, const HDC (&faces)[4])
     }
     RenderFaces(window, faces);
     // Redrawing a window that is not shown would only cost: it is painted whole when it appears.
+    const int corner = ScaleFor(window)(kCornerEllipse);
     gdi::SetWindowRegion(window,
-                         gdi::CreateRoundRectRgn(0, 0, bounds.width + 1, bounds.height + 1, 3, 3),
+                         gdi::CreateRoundRectRgn(0, 0, bounds.width + 1, bounds.height + 1, corner,
+                                                 corner),
                          IsWindowVisible(window));
 }
 
 void RenderButtonFaces(HWND window)
 {
     HDC faces[4];
-    for (int i = 0; i < 4; ++i) faces[i] = reinterpret_cast<HDC>(GetSkinProp(window, prop::FaceDc[i]));
+    ReadFaces(window, faces);
     RenderFaces(window, faces);
+}
+
+void RefitButtonFaces(HWND window)
+{
+    HDC faces[4];
+    ReadFaces(window, faces);
+    FitButtonFaces(window, faces);
 }
 
 LRESULT PaintButtonFace(HWND window, HDC dc)

@@ -17,6 +17,9 @@ constexpr bool DrawsOwnFace(LONG_PTR buttonStyle)
 // after every resize.
 void FitButtonFaces(HWND window, const HDC (&faces)[4]);
 
+// FitButtonFaces with the surfaces the button's properties name: after a resize or a new DPI.
+void RefitButtonFaces(HWND window);
+
 // Draws all four faces anew: the state's cell of ButtonFaceImage stretched over the surface, the
 // caption, and the focus box when the button has the keyboard focus.
 void RenderButtonFaces(HWND window);

@@ -1,6 +1,7 @@
 #include "skin/paint/check_option_painters.h"
 
 #include "skin/core/window_props.h"
+#include "skin/draw/dpi_scale.h"
 #include "skin/draw/owners.h"
 #include "skin/draw/primitives.h"
 #include "skin/draw/skin_images.h"
@@ -49,24 +50,30 @@ int CheckState(HWND window)
 }
 
 // The box on its own surface: white, framed, the hot or pressed strip stretched inside when
-// enabled, the mark or the indeterminate square on top.
-void ComposeCheckBox(HDC surface, int cx, int cy, INT_PTR state, bool enabled, int check)
+// enabled, the mark or the indeterminate square on top, each at the window's DPI.
+void ComposeCheckBox(HDC surface, int cx, int cy, INT_PTR state, bool enabled, int check,
+                     const DpiScale& scale)
 {
     const SkinImageSet& images = SkinImages();
     FillSolidRect(surface, 0, 0, cx, cy, White);
     Rgb frame = DisabledFrameColor;
     if (enabled) frame = state == look::Pressed ? PressedFrameColor : FrameColor;
-    FrameSolidRect(surface, 0, 0, cx, cy, frame);
+    const int line = scale(1);
+    FrameSolidRect(surface, 0, 0, cx, cy, frame, line);
     if (enabled && (state == look::Hot || state == look::Pressed))
-        StretchBlt(surface, 1, 1, cx - 2, cy - 2, images.OptionCircleImage, kStripX,
-                   state == look::Hot ? kHotStripY : kPressedStripY, kStripW, kStripH, SRCCOPY);
+        StretchBlt(surface, line, line, cx - 2 * line, cy - 2 * line, images.OptionCircleImage,
+                   kStripX, state == look::Hot ? kHotStripY : kPressedStripY, kStripW, kStripH,
+                   SRCCOPY);
     const int glyphX = enabled ? 0 : kDisabledGlyphX;
-    if (check == BST_CHECKED)
-        BlitTransparent(surface, Half(cx - kMarkW), Half(cy - kMarkH), kMarkW, kMarkH,
-                        images.CheckGlyphImage, glyphX, 0, KeyColor);
-    else if (check == BST_INDETERMINATE)
-        BlitTransparent(surface, Half(cx - kSquareSize), Half(cy - kSquareSize), kSquareSize,
-                        kSquareSize, images.CheckGlyphImage, glyphX + kSquareX, kSquareY, KeyColor);
+    if (check == BST_CHECKED) {
+        const int w = scale(kMarkW), h = scale(kMarkH);
+        BlitGlyph(surface, Half(cx - w), Half(cy - h), w, h, images.CheckGlyphImage, glyphX, 0,
+                  kMarkW, kMarkH, KeyColor);
+    } else if (check == BST_INDETERMINATE) {
+        const int size = scale(kSquareSize);
+        BlitGlyph(surface, Half(cx - size), Half(cy - size), size, size, images.CheckGlyphImage,
+                  glyphX + kSquareX, kSquareY, kSquareSize, kSquareSize, KeyColor);
+    }
 }
 
 }  // namespace
@@ -78,7 +85,8 @@ int PaintCheckBox(HWND window, INT_PTR state, bool force)
     const int check = CheckState(window);
     OwnedSurface surface(CreateSkinSurface(box.cx, box.cy));
     HDC dc = gdi::GetWindowDC(window);
-    ComposeCheckBox(surface.get(), box.cx, box.cy, state, IsWindowEnabled(window) != 0, check);
+    ComposeCheckBox(surface.get(), box.cx, box.cy, state, IsWindowEnabled(window) != 0, check,
+                    ScaleFor(window));
     BitBlt(dc, 0, Half(box.height - box.cy), box.cx, box.cy, surface.get(), 0, 0, SRCCOPY);
     gdi::ReleaseDC(window, dc);
     return 1;
@@ -92,17 +100,28 @@ int PaintOptionButton(HWND window, INT_PTR state, bool force)
     const int check = CheckState(window);
     const bool enabled = IsWindowEnabled(window) != 0;
     const SkinImageSet& images = SkinImages();
+    const DpiScale scale = ScaleFor(window);
     // Straight into the window, so the control's background shows through the circle's corners.
     HDC dc = gdi::GetWindowDC(window);
     const INT_PTR cell = enabled ? state : look::Disabled;
-    if (!enabled || (state >= look::Normal && state <= look::Pressed))
-        StretchSkinCell(dc, 0, top, box.cx, box.cy, images.OptionCircleImage, 0,
-                        kCircleCell * static_cast<int>(cell), kCircleCell, kCircleCell,
-                        kCircleMargin, kCircleMargin, kCircleMargin, kCircleMargin, KeyColor);
-    if (check == BST_CHECKED)
-        BlitTransparent(dc, Half(box.cx - kDotSize), RoundHalfEven((box.cy - kDotSize) / 2.0 + top),
-                        kDotSize, kDotSize, images.CheckGlyphImage,
-                        (enabled ? 0 : kDisabledGlyphX) + kDotX, kDotY, KeyColor);
+    if (!enabled || (state >= look::Normal && state <= look::Pressed)) {
+        const int cellY = kCircleCell * static_cast<int>(cell);
+        // At 96 DPI the circle's middle stretches to the box; at another the whole circle is drawn
+        // at the box's size, its ring smooth rather than in stretched steps.
+        if (scale.base())
+            StretchSkinCell(dc, 0, top, box.cx, box.cy, images.OptionCircleImage, 0, cellY,
+                            kCircleCell, kCircleCell, kCircleMargin, kCircleMargin, kCircleMargin,
+                            kCircleMargin, KeyColor);
+        else
+            BlitGlyph(dc, 0, top, box.cx, box.cy, images.OptionCircleImage, 0, cellY, kCircleCell,
+                      kCircleCell, KeyColor);
+    }
+    if (check == BST_CHECKED) {
+        const int dot = scale(kDotSize);
+        BlitGlyph(dc, Half(box.cx - dot), RoundHalfEven((box.cy - dot) / 2.0 + top), dot, dot,
+                  images.CheckGlyphImage, (enabled ? 0 : kDisabledGlyphX) + kDotX, kDotY, kDotSize,
+                  kDotSize, KeyColor);
+    }
     gdi::ReleaseDC(window, dc);
     return 1;
 }

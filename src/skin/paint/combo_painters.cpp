@@ -2,6 +2,7 @@
 
 #include "skin/core/control_kind.h"
 #include "skin/core/window_props.h"
+#include "skin/draw/dpi_scale.h"
 #include "skin/draw/owners.h"
 #include "skin/draw/primitives.h"
 #include "skin/draw/skin_images.h"
@@ -22,26 +23,27 @@ LONG_PTR ComboStyle(HWND window)
     return GetWindowLongPtrW(window, GWL_STYLE);
 }
 
-// The button's face on a surface of bw x (h - 2), h being the window's height.
-void DrawButtonFace(HDC surface, int bw, int h, INT_PTR state, bool enabled)
+// The button's face on a surface of bw x bh, the arrow centred on it.
+void DrawButtonFace(HDC surface, int bw, int bh, INT_PTR state, bool enabled, const DpiScale& scale)
 {
     HDC image = SkinImages().DropButtonImage;
-    const int bh = h - 2;
     if (state == look::Normal)
         FillSolidRect(surface, 0, 0, bw, bh, White);
     else if (state == look::Hot || state == look::Pressed)
         StretchSkinCell(surface, 0, 0, bw, bh, image,
                         state == look::Hot ? kHotFaceX : kPressedFaceX, 0, kFaceW, kFaceH,
-                        kFaceLeft, kFaceTop, kFaceRight, kFaceBottom);
-    BlitTransparent(surface, RoundHalfEven((bw - kArrowW) / 2.0), RoundHalfEven((h - 6) / 2.0),
-                    kArrowW, kArrowH, image, kArrowX, enabled ? 0 : kArrowH, KeyColor);
+                        kFaceLeft, kFaceTop, kFaceRight, kFaceBottom, std::nullopt, scale.dpi);
+    const int aw = scale(kArrowW), ah = scale(kArrowH);
+    BlitGlyph(surface, RoundHalfEven((bw - aw) / 2.0), RoundHalfEven((bh - ah) / 2.0), aw, ah, image,
+              kArrowX, enabled ? 0 : kArrowH, kArrowW, kArrowH, KeyColor);
 }
 
 // The frame (with the white ring when the control painted the body) and the button in the state
 // OLDSTATE holds, forced, into dc.
 void FrameAndButton(HWND window, HDC dc, const WindowBounds& bounds, bool ring)
 {
-    DrawSkinFrame(dc, bounds.width, bounds.height, IsWindowEnabled(window) != 0, ring);
+    DrawSkinFrame(dc, bounds.width, bounds.height, IsWindowEnabled(window) != 0, ring,
+                  ScaleFor(window)(1));
     INT_PTR state = GetSkinProp(window, prop::OldState);
     PaintDropButton(window, dc, state, true);
 }
@@ -68,12 +70,15 @@ void PaintDropButton(HWND window, HDC dc, INT_PTR& state, bool force)
 
     WindowBounds bounds;
     GetWindowBounds(window, bounds);
+    // Inside the frame, as wide as the system's drop button (which follows the DPI by itself).
+    const DpiScale scale = ScaleFor(window);
+    const int frame = scale(1);
     const int bw = GetSystemMetrics(SM_CXVSCROLL) + 1;
-    const int bh = bounds.height - 2;
+    const int bh = bounds.height - 2 * frame;
     OwnedSurface surface(CreateSkinSurface(bw, bh));
-    DrawButtonFace(surface.get(), bw, bounds.height, state, IsWindowEnabled(window) != 0);
+    DrawButtonFace(surface.get(), bw, bh, state, IsWindowEnabled(window) != 0, scale);
     HDC target = dc ? dc : gdi::GetWindowDC(window);
-    BitBlt(target, bounds.width - bw - 1, 1, bw, bh, surface.get(), 0, 0, SRCCOPY);
+    BitBlt(target, bounds.width - bw - frame, frame, bw, bh, surface.get(), 0, 0, SRCCOPY);
     if (!dc) gdi::ReleaseDC(window, target);
 }
 

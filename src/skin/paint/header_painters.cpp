@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "skin/core/window_props.h"
+#include "skin/draw/dpi_scale.h"
 #include "skin/draw/owners.h"
 #include "skin/draw/primitives.h"
 #include "skin/draw/skin_images.h"
@@ -34,7 +35,7 @@ void DrawItem(HWND header, HDC surface, int index, int x, int width, int faceHei
 {
     StretchSkinCell(surface, x, 0, width, faceHeight, SkinImages().HeaderItemImage,
                     FaceLeft(state), 0, kFaceWidth, kFaceHeight, kFaceMargin, kFaceMargin,
-                    kFaceMargin, kFaceMargin);
+                    kFaceMargin, kFaceMargin, std::nullopt, WindowDpi(header));
     const std::wstring caption = GetHeaderCaption(header, index);
     if (!caption.empty())
         DrawCaptionText(surface, caption, x, 0, width, textHeight, CaptionTextFormat);

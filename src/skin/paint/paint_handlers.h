@@ -9,6 +9,11 @@ LRESULT OnNcPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LP
 LRESULT OnWindowPosChanging(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
                             LPARAM lParam);
 LRESULT OnSize(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// WM_DPICHANGED and WM_DPICHANGED_AFTERPARENT, which the headers declare only for the systems
+// that send them (8.1 and 10): the window is drawn anew at its new DPI.
+inline constexpr UINT DpiChangedMessage = 0x02E0;
+inline constexpr UINT DpiChangedAfterParentMessage = 0x02E3;
+LRESULT OnDpiChanged(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT OnSetFont(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace skin

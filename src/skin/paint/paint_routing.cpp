@@ -1,6 +1,7 @@
 #include "skin/core/control_kind.h"
 #include "skin/core/fade_timer.h"
 #include "skin/core/window_props.h"
+#include "skin/draw/dpi_scale.h"
 #include "skin/draw/gdi_objects.h"
 #include "skin/draw/primitives.h"
 #include "skin/paint/button_faces.h"
@@ -35,7 +36,8 @@ void FrameWholeWindow(HWND window, bool innerFrame)
     WindowBounds bounds;
     GetWindowBounds(window, bounds);
     HDC dc = gdi::GetWindowDC(window);
-    DrawSkinFrame(dc, bounds.width, bounds.height, IsWindowEnabled(window) != 0, innerFrame);
+    DrawSkinFrame(dc, bounds.width, bounds.height, IsWindowEnabled(window) != 0, innerFrame,
+                  ScaleFor(window)(1));
     gdi::ReleaseDC(window, dc);
 }
 

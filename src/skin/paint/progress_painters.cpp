@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "skin/draw/dpi_scale.h"
 #include "skin/draw/owners.h"
 #include "skin/draw/primitives.h"
 #include "skin/paint/border_painting.h"
@@ -70,8 +71,9 @@ LRESULT PaintProgressFrame(HWND bar)
     const LONG style = GetWindowLongW(bar, GWL_STYLE);
 
     // The frame keeps the enabled colour on a disabled bar.
+    const int frame = ScaleFor(bar)(1);
     FillSolidRect(surface.get(), 0, 0, w, h, FrameColor);
-    FillSolidRect(surface.get(), 1, 1, w - 2, h - 2, White);
+    FillSolidRect(surface.get(), frame, frame, w - 2 * frame, h - 2 * frame, White);
     const RECT field{bx, by, bx + cw, by + ch};
     if (f != 0) {
         if (style & PBS_VERTICAL) {

@@ -29,9 +29,17 @@ LRESULT OnSize(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARA
     if (FacesFit(window)) return result;
 
     // The same four surfaces get bitmaps, faces and a region of the new size.
-    HDC faces[4];
-    for (int i = 0; i < 4; ++i) faces[i] = reinterpret_cast<HDC>(GetSkinProp(window, prop::FaceDc[i]));
-    FitButtonFaces(window, faces);
+    RefitButtonFaces(window);
+    return result;
+}
+
+LRESULT OnDpiChanged(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
+    // Faces and region are made for one DPI: a button of the same size needs them anew. Every
+    // other kind paints at the window's DPI when it paints next.
+    if (GetControlKind(window) == ControlKind::CommandButton) RefitButtonFaces(window);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE);
     return result;
 }
 

@@ -4,10 +4,11 @@
 
 namespace skin {
 
-void DrawSkinFrame(HDC dc, int width, int height, bool enabled, bool innerFrame)
+void DrawSkinFrame(HDC dc, int width, int height, bool enabled, bool innerFrame, int thickness)
 {
-    FrameSolidRect(dc, 0, 0, width, height, enabled ? FrameColor : DisabledFrameColor);
-    if (innerFrame) FrameSolidRect(dc, 1, 1, width - 2, height - 2, White);
+    const int t = thickness;
+    FrameSolidRect(dc, 0, 0, width, height, enabled ? FrameColor : DisabledFrameColor, t);
+    if (innerFrame) FrameSolidRect(dc, t, t, width - 2 * t, height - 2 * t, White, t);
 }
 
 }  // namespace skin

@@ -170,6 +170,27 @@ TEST_CASE("BlitTransparent copies every pixel but the key colour exactly, and no
     DeleteObject(palette);
 }
 
+TEST_CASE("BlitGlyph enlarged: each pixel its source pixel at twice the size; in between, edges blended, never the key colour") {
+    const skintest::NoLeaks noLeaks;
+    static const Rgb glyph[2][3] = {{0x2080C0, K, 0x000000}, {K, K, 0xFFFFFF}};
+    Surface src(3, 2, [](int x, int y) { return glyph[y][x]; });
+    Surface twice(8, 6, Unique);
+    skin::BlitGlyph(twice.dc, 1, 1, 6, 4, src.dc, 0, 0, 3, 2, K);
+    CHECK(twice.Wrong([](int x, int y) {
+        const bool inside = x >= 1 && x < 7 && y >= 1 && y < 5;
+        const Rgb s = inside ? glyph[(y - 1) / 2][(x - 1) / 2] : K;
+        return s == K ? Unique(x, y) : s;
+    }) == 0);
+    // 3 x 2 to 4 x 3 over black: the corners take their pixel whole; the pixel right of the first
+    // one lies a third on it and two thirds on key, so it shows a third of its colour.
+    Surface between(4, 3, [](int, int) { return Rgb{0}; });
+    skin::BlitGlyph(between.dc, 0, 0, 4, 3, src.dc, 0, 0, 3, 2, K);
+    CHECK(between.at(0, 0) == 0x2080C0);
+    CHECK(between.at(3, 2) == 0xFFFFFF);
+    CHECK(between.at(1, 0) == 0x0B2B40);
+    CHECK(between.at(1, 2) == 0);  // all key beneath it
+}
+
 TEST_CASE("the signed halves of a message parameter; halves round to the even neighbour") {
     for (auto [value, lo, hi] : {std::tuple<DWORD, int, int>{0xFFFF0005, 5, -1}, {0x8000FFFF, -1, -32768}, {0x7FFF8000, -32768, 32767}})
         CHECK((skin::SignedLoWord(LPARAM(value)) == lo && skin::SignedHiWord(LPARAM(value)) == hi));
