@@ -97,10 +97,6 @@ void TearDownCommandButton(HWND window)
     gdi::SetWindowRegion(window, nullptr, TRUE);
 }
 
-// A window the skin was detached from while other code sat on top of it, or whose PROCADDR other
-// code took away: this module's SkinWindowProc is still in the chain, passing everything on, and
-// the window still counts. It routes again from here on; what other code left of the kind's state
-// is made anew. Another copy's procedure in that place is that copy's business.
 bool HighContrastOn()
 {
     HIGHCONTRASTW contrast{sizeof contrast, 0, nullptr};
@@ -139,6 +135,10 @@ BOOL CALLBACK SwitchTree(HWND top, LPARAM)
     return TRUE;
 }
 
+// A window the skin was detached from while other code sat on top of it, or whose PROCADDR other
+// code took away: this module's SkinWindowProc is still in the chain, passing everything on, and
+// the window still counts. It routes again from here on; what other code left of the kind's state
+// is made anew. Another copy's procedure in that place is that copy's business.
 LONG TakeUpAgain(HWND window)
 {
     if (!SkinProcInChain(window)) return 0;
