@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "skin/core/window_props.h"
+
 namespace skin {
 namespace {
 
@@ -62,6 +64,12 @@ ControlKind GetControlKind(HWND window)
     for (char& c : name)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return ControlKindOf(name);
+}
+
+bool IsContainer(HWND window)
+{
+    return GetControlKind(window) == ControlKind::Container ||
+           (GetSkinProp(window, prop::SkinFlags) & SkinChildrenFlag) != 0;
 }
 
 }  // namespace skin

@@ -32,4 +32,8 @@ ControlKind ControlKindOf(std::string_view lowerClassName);
 // Kind of a window, from its class name lower-cased.
 ControlKind GetControlKind(HWND window);
 
+// Whether the skin treats the window as a form: its kind is Container, or SkinWindowEx gave it the
+// children flag (a main window of the program's own class, say).
+bool IsContainer(HWND window);
+
 }  // namespace skin

@@ -53,9 +53,7 @@ bool InsideSkinnedContainer(HWND window)
 {
     for (HWND desktop = GetDesktopWindow(); window && window != desktop;
          window = GetAncestor(window, GA_PARENT)) {
-        if (!GetSkinProp(window, prop::ProcAddr) ||
-            GetControlKind(window) != ControlKind::Container)
-            continue;
+        if (!GetSkinProp(window, prop::ProcAddr) || !IsContainer(window)) continue;
         return GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId() &&
                SkinProcInChain(window);
     }

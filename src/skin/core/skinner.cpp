@@ -107,7 +107,7 @@ bool HighContrastOn()
 // A container keeps its children attached: only the other kinds' look comes and goes.
 void SwitchLook(HWND window)
 {
-    if (GetControlKind(window) == ControlKind::Container) return;
+    if (IsContainer(window)) return;
     if (t_stepsAside)
         RemoveKindState(window);
     else
@@ -145,7 +145,7 @@ LONG TakeUpAgain(HWND window)
     // Routing first: setting a button up sends it messages, which must not find the skin passing
     // through (on top, it would leave the chain).
     SetSkinProp(window, prop::ProcAddr, GetSkinProp(window, prop::NextProc));
-    if (GetControlKind(window) != ControlKind::Container) RemoveKindState(window);
+    if (!IsContainer(window)) RemoveKindState(window);
     SetUpKindState(window);
     RepaintWholeWindow(window);
     return 1;
@@ -174,6 +174,21 @@ LONG SkinWindow(HWND window)
     return attached;
 }
 
+LONG SkinWindowEx(HWND window, DWORD flags)
+{
+    if (flags & ~static_cast<DWORD>(SkinChildrenFlag)) return 0;
+    if (!flags) return SkinWindow(window);
+    // The flag goes on before the attach, which reads it, and comes off again when the attach
+    // refuses the window; a window that has the flag (from another copy of the skin) is not ours.
+    if (!window || GetSkinProp(window, prop::ProcAddr) || GetSkinProp(window, prop::SkinFlags) ||
+        GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId())
+        return 0;
+    SetSkinProp(window, prop::SkinFlags, static_cast<INT_PTR>(flags));
+    const LONG attached = SkinWindow(window);
+    if (!attached) RemoveSkinProp(window, prop::SkinFlags);
+    return attached;
+}
+
 LONG AttachSkin(HWND window)
 {
     if (!t_initialized) return SkinWindow(window);
@@ -193,14 +208,13 @@ LONG AttachSkin(HWND window)
 
 void SetUpKindState(HWND window)
 {
-    const ControlKind kind = GetControlKind(window);
-    if (kind == ControlKind::Container) {
+    if (IsContainer(window)) {
         // Reaches every descendant, so the whole tree is skinned before the container itself.
         EnumChildWindows(window, AttachChildProc, 0);
         return;
     }
     if (t_stepsAside) return;
-    switch (kind) {
+    switch (GetControlKind(window)) {
     case ControlKind::CommandButton:
         SetUpCommandButton(window);
         break;
@@ -238,10 +252,12 @@ void CountSkinnedWindow(HWND window, INT_PTR next)
 
 void RemoveKindState(HWND window)
 {
-    switch (GetControlKind(window)) {
-    case ControlKind::Container:
+    if (IsContainer(window)) {
         EnumChildWindows(window, DetachChildProc, 0);
-        break;
+        RemoveSkinProp(window, prop::SkinFlags);
+        return;
+    }
+    switch (GetControlKind(window)) {
     case ControlKind::CommandButton:
         TearDownCommandButton(window);
         break;

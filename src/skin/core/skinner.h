@@ -14,6 +14,11 @@ namespace skin {
 // window creation), then attaches the skin to the window. 1 if this call attached it, else 0.
 LONG SkinWindow(HWND window);
 
+// SkinWindow for any window as a form: with SkinChildrenFlag (SKINF_CHILDREN) the window and
+// everything inside it, now and later, whatever its class; flags 0 is SkinWindow. Unknown flags,
+// and a window that carries the skin or any part of it already, are refused with 0.
+LONG SkinWindowEx(HWND window, DWORD flags);
+
 // 1 if attached now; 0 for a null handle, a window that carries the skin already (PROCADDR), a
 // window another copy of the skin holds, a window whose chain holds SkinWindowProc without its
 // properties (installing it again would have it call itself), or a window owned by another thread

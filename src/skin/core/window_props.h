@@ -20,11 +20,16 @@ inline constexpr const char* TimerId = "TIMERID";
 inline constexpr const char* AlphaLevel = "ALPHALEVEL";
 inline constexpr const char* HdIndex = "HDINDEX";
 inline constexpr const char* HmIndex = "HMINDEX";
+// The flags SkinWindowEx gave the window (SKINF_CHILDREN: it holds the skin for everything inside
+// it, whatever its class), for as long as it is skinned.
+inline constexpr const char* SkinFlags = "SKINFLAGS";
 
 // The surface of face state i is named "<i>HDC", its bitmap "<i>BMP" (i = 0..3).
 inline constexpr const char* FaceDc[4] = {"0HDC", "1HDC", "2HDC", "3HDC"};
 inline constexpr const char* FaceBitmap[4] = {"0BMP", "1BMP", "2BMP", "3BMP"};
 }  // namespace prop
+
+inline constexpr INT_PTR SkinChildrenFlag = 1;
 
 // The looks of a control, as OLDSTATE holds them (Disabled only for command buttons).
 namespace look {
