@@ -8,15 +8,24 @@
 #include "skin/interact/default_button.h"
 #include "skin/interact/interaction_handlers.h"
 #include "skin/paint/paint_handlers.h"
+#include "skin/paint/window_colors.h"
 
 namespace skin {
 namespace {
 
 // The previous procedure handles the message first; the window it names (a dialog or menu
-// entering its idle state, a drop-down list about to be drawn) is then skinned if it is not yet.
+// entering its idle state) is then skinned if it is not yet.
 LRESULT PassThenAttach(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
+    if (lParam) AttachSkin(reinterpret_cast<HWND>(lParam));
+    return result;
+}
+
+// A drop-down list about to be drawn: coloured as the skin's windows are, then skinned.
+LRESULT ColorThenAttach(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = OnCtlColor(previous, window, message, wParam, lParam);
     if (lParam) AttachSkin(reinterpret_cast<HWND>(lParam));
     return result;
 }
@@ -134,8 +143,12 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_KEYUP: return OnKeyUp(previous, window, message, wParam, lParam);
     case WM_COMMAND: return OnCommand(previous, window, message, wParam, lParam);
     case WM_TIMER: return OnTimer(previous, window, message, wParam, lParam);
-    case WM_ENTERIDLE:
-    case WM_CTLCOLORLISTBOX: return PassThenAttach(previous, window, message, wParam, lParam);
+    case WM_ENTERIDLE: return PassThenAttach(previous, window, message, wParam, lParam);
+    case WM_CTLCOLORLISTBOX: return ColorThenAttach(previous, window, message, wParam, lParam);
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT: return OnCtlColor(previous, window, message, wParam, lParam);
+    case WM_ERASEBKGND: return OnEraseBackground(previous, window, message, wParam, lParam);
     case WM_MOUSEMOVE: return OnMouseMove(previous, window, message, wParam, lParam);
     case WM_LBUTTONDOWN: return OnLButtonDown(previous, window, message, wParam, lParam);
     case WM_LBUTTONUP: return ReleaseThenRefresh(previous, window, message, wParam, lParam);

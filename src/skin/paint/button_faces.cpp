@@ -34,7 +34,7 @@ void RenderFaces(HWND window, const HDC (&faces)[4])
         SetBkMode(face, TRANSPARENT);
         ComposeSkinCell(face, w, h, image, 0, kFaceCellHeight * state, kFaceCellWidth,
                         kFaceCellHeight, kFaceMargin, kFaceMargin, kFaceMargin, kFaceMargin);
-        SetTextColor(face, ToColorRef(state == look::Disabled ? DisabledCaptionColor : Black));
+        SetTextColor(face, ToColorRef(CaptionColors[state]));
         DrawCaptionText(face, caption, kCaptionInset, kCaptionInset, w - 2 * kCaptionInset,
                         h - 2 * kCaptionInset, CaptionTextFormat);
         if (focused)
