@@ -88,7 +88,7 @@ std::vector<Rgb> DecodeSkinImage(const std::string& bytes, ImageFormat format,
         FAILED(decoder->GetContainerFormat(&container)))
         Refuse(corrupt);
     if (container != (format == ImageFormat::Png ? GUID_ContainerFormatPng : GUID_ContainerFormatBmp))
-        Refuse(file + L": the file is not a " + FormatName(format) + L" image (its name says it is)");
+        Refuse(file + L": not a " + FormatName(format) + L" image, though its name says so");
 
     ComRef<IWICBitmapFrameDecode> frame;
     UINT w = 0, h = 0;
