@@ -12,6 +12,7 @@
 #include "skin/load/load_error.h"
 #include "skin/load/skin_folder.h"
 #include "skin/paint/button_faces.h"
+#include "skin/paint/window_colors.h"
 
 namespace skin {
 namespace {
@@ -126,6 +127,7 @@ void TakeSkinInUse()
     const SkinInUse inUse = CurrentSkin();
     BuildSkinImageSet(SkinImages(), inUse.skin.get());
     ThreadSkinColors() = inUse.skin ? inUse.skin->colors : BuiltInColors;
+    ReleaseWindowBrush();
     t_generation = inUse.generation;
 }
 

@@ -8,15 +8,11 @@ namespace skin {
 namespace {
 
 thread_local HBRUSH t_brush = nullptr;
-thread_local Rgb t_brushColor = 0;
 
-// The thread's brush in the skin's background colour, made anew when the skin changed it.
+// The thread's brush in the skin's background colour, made on first use after each change of skin.
 HBRUSH WindowBrush()
 {
-    const Rgb color = ThreadSkinColors().window;
-    if (t_brush && t_brushColor != color) ReleaseWindowBrush();
-    if (!t_brush) t_brush = gdi::CreateSolidBrush(color);
-    t_brushColor = color;
+    if (!t_brush) t_brush = gdi::CreateSolidBrush(ThreadSkinColors().window);
     return t_brush;
 }
 

@@ -12,7 +12,8 @@ LRESULT OnCtlColor(WNDPROC previous, HWND window, UINT message, WPARAM wParam, L
 // WM_ERASEBKGND of forms and dialogs.
 LRESULT OnEraseBackground(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
                           LPARAM lParam);
-// Deletes the thread's brush of the background colour (made on first use); the engine's stop.
+// Deletes the thread's brush of the background colour (made on first use): when the thread takes
+// another skin, and when its engine stops.
 void ReleaseWindowBrush();
 
 }  // namespace skin

@@ -163,7 +163,7 @@ TEST_CASE("a skin folder reaches every face, glyph, frame and header; 200 switch
     Gallery g;
     const Pixels builtIn = Shot(g.form);
     const long objects = gdi::LiveObjectCount();
-    for (int i = 0; i < 100; ++i) CHECK((SkinLoadFolderW(swapped.c_str()) == 1 && SkinUseBuiltIn() == 1));
+    for (int i = 0; i < 100; ++i) CHECK((SkinLoadFolderW(windows.c_str()) == 1 && SkinUseBuiltIn() == 1));
     CHECK(gdi::LiveObjectCount() == objects);
 
     CHECK(SkinLoadFolderW(raw.c_str()) == 1);  // the round trip
