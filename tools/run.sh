@@ -5,20 +5,17 @@
 # or the X server is left running.
 #   tools/run.sh [SECONDS]           the launcher (default 8: how long the headless run waits
 #                                    before the screenshot, build/screenshots/launcher.png)
-#   tools/run.sh gallery [SECONDS] [--skin DIR]   the skin gallery (build/screenshots/gallery.png,
-#                                    default 4), in the skin of the folder DIR when given
+#   tools/run.sh gallery [SECONDS]   the skin gallery (build/screenshots/gallery.png, default 4)
 set -eu
 cd "$(dirname "$0")/.."
 . tools/pick-build.sh
 
+# VELMORA_SKIN=DIR tools/run.sh gallery: the gallery in the skin of the folder DIR (skins/dark).
 program=launcher dir=src/app wait=8 args= skin=
-case "${1:-}" in [0-9]*) wait=$1; shift ;; esac
 if [ "${1:-}" = gallery ]; then
     # Nobody can press "Add a button" on a private X server: the program presses it itself.
-    program=gallery dir=tools/gallery wait=4 args=add
+    program=gallery dir=tools/gallery wait=4 skin=${VELMORA_SKIN:-} args="add $skin"
     shift
-    case "${1:-}" in [0-9]*) wait=$1; shift ;; esac
-    if [ "${1:-}" = --skin ] && [ -n "${2:-}" ]; then skin=$2; shift 2; fi
 fi
 
 tools/install-deps.sh
@@ -36,9 +33,9 @@ mkdir -p build/screenshots
 # Set before the first Wine step, so that a failing step also stops the X server and Wine.
 trap 'tools/wine-run.sh --arch "$arch" --kill' EXIT
 tools/wine-run.sh --arch "$arch" --prepare
-tools/wine-run.sh "$exe" $args $skin &
+tools/wine-run.sh "$exe" $args &
 running=$!
-sleep "$wait"
+sleep "${1:-$wait}"
 DISPLAY=$(tools/wine-run.sh --arch "$arch" --display) import -window root "$shot"
 echo "screenshot: $shot"
 # Without /f taskkill sends WM_CLOSE, so the program shuts down as a person's close would.

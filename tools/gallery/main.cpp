@@ -14,11 +14,12 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand)
 {
-    std::wstring args = commandLine;
-    const bool add = args == L"add" || args.rfind(L"add ", 0) == 0;
-    std::wstring folder = args.substr(add ? args.find_first_not_of(L' ', 3) : 0);
+    std::wstring folder = commandLine;
+    const bool add = folder == L"add" || folder.rfind(L"add ", 0) == 0;
+    if (add) folder.erase(0, 3);
+    folder.erase(0, folder.find_first_not_of(L' '));
     if (folder.size() > 1 && folder.front() == L'"' && folder.back() == L'"') folder = folder.substr(1, folder.size() - 2);
-    if (!folder.empty() && folder != L"add" && !skin::SkinLoadFolderW(folder.c_str())) {
+    if (!folder.empty() && !skin::SkinLoadFolderW(folder.c_str())) {
         wchar_t why[1024];
         skin::SkinGetLastErrorW(why, 1024);
         std::fwprintf(stderr, L"gallery: the built-in skin, as the folder was refused: %ls\n", why);
