@@ -166,7 +166,11 @@ LONG SkinLoadFolderA(LPCSTR folder)
 
 LONG SkinUseBuiltIn()
 {
-    UseSkin(nullptr);
+    // Only the copy of the engines' list can fail, and the built-in skin is in use before it.
+    try {
+        UseSkin(nullptr);
+    } catch (const std::bad_alloc&) {
+    }
     return 1;
 }
 
