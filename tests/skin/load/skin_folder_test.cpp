@@ -180,6 +180,9 @@ TEST_CASE("a skin folder reaches every face, glyph, frame and header; 200 switch
     CHECK(SkinUseBuiltIn() == 1);
     CHECK(FirstDifference(Shot(g.form), builtIn) == -1);
     CHECK(LastError().empty());
+    CHECK(FindWindowExW(HWND_MESSAGE, nullptr, L"VelmoraSkinEngine", nullptr));  // the engine's window goes with it
+    DestroyWindow(g.form.release());
+    CHECK(!FindWindowExW(HWND_MESSAGE, nullptr, L"VelmoraSkinEngine", nullptr));
 }
 
 TEST_CASE("a load reaches another thread's skinned button, also once that thread is no longer busy, and a running fade") {
@@ -262,8 +265,9 @@ TEST_CASE("refused folders: 0, a message naming the file, the line and the probl
     CHECK(LastError() == L"C:\\no skin here: no such folder");
     CHECK(SkinLoadFolderW((dir + L"\\skin.ini").c_str()) == 0);
     CHECK(LastError() == dir + L"\\skin.ini: not a folder");
-    wchar_t cut[6];
-    CHECK((SkinGetLastErrorW(cut, 6) == 5 && std::wstring(cut) == dir.substr(0, 5) && SkinGetLastErrorW(nullptr, 0) == LONG(LastError().size())));
+    wchar_t cut[6] = L"#";
+    CHECK((SkinGetLastErrorW(cut, 0) == LONG(LastError().size()) && cut[0] == L'#' && SkinGetLastErrorW(nullptr, 6) == LONG(LastError().size())));
+    CHECK((SkinGetLastErrorW(cut, 6) == 5 && std::wstring(cut) == dir.substr(0, 5)));
     CHECK(CurrentSkin().generation == generation);
     CHECK(FirstDifference(Shot(g.form), before) == -1);
     SkinUseBuiltIn();
