@@ -30,7 +30,8 @@
  * the README describes) and puts it in use at once on every skinned window of every thread, which
  * the skin repaints itself; called before the first SkinWindow, the skin is used from then on.
  * SkinUseBuiltIn goes back to the built-in skin. A folder that is refused changes nothing, and
- * SkinGetLastErrorW says what is wrong and where.
+ * SkinGetLastErrorW says what is wrong and where. Each copy of the skin in a process has a skin in
+ * use of its own, for the windows it skinned.
  *
  * The module that holds the skin (velmora-skin.dll, or the program or DLL that links the static
  * library) stays loaded from the first window it skins until the process ends, so a FreeLibrary
