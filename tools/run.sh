@@ -11,10 +11,11 @@ set -eu
 cd "$(dirname "$0")/.."
 . tools/pick-build.sh
 
-program=launcher dir=src/app wait=8 args=
+# VELMORA_SKIN=DIR tools/run.sh gallery: the gallery in the skin of the folder DIR (skins/dark).
+program=launcher dir=src/app wait=8 args= skin=
 if [ "${1:-}" = gallery ]; then
     # Nobody can press "Add a button" on a private X server: the program presses it itself.
-    program=gallery dir=tools/gallery wait=4 args=add
+    program=gallery dir=tools/gallery wait=4 skin=${VELMORA_SKIN:-} args="add $skin"
     shift
 fi
 
@@ -25,7 +26,7 @@ cmake --build --preset "$preset" --target "$program"
 exe=build/$preset/$dir/$program.exe
 
 if [ -n "${DISPLAY:-}" ]; then
-    exec tools/wine-run.sh "$exe"
+    exec tools/wine-run.sh "$exe" $skin
 fi
 
 shot=build/screenshots/$program${VELMORA_DPI:+-dpi$VELMORA_DPI}.png

@@ -4,6 +4,7 @@
 
 #include "app/form1_design.h"
 #include "app/right_key.h"
+#include "skin/core/skin_change.h"
 #include "skin/core/skinner.h"
 
 namespace app {
@@ -162,9 +163,31 @@ LRESULT Form1::OnCreate()
     return 0;
 }
 
+std::wstring SkinFolderBesideProgram()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (DWORD n; (n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) >= path.size();)
+        path.resize(path.size() * 2);
+    path.resize(path.find_last_of(L'\\') + 1);
+    return path + L"skin";
+}
+
+// The portal's own look, when it ships one. A folder that is there but refused is reported, and the
+// built-in skin, still in use, goes on the window.
+void Form1::LoadSkinFolder()
+{
+    const std::wstring& folder = parts_.skinFolder;
+    if (folder.empty() || GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+    if (skin::SkinLoadFolderW(folder.c_str())) return;
+    std::wstring why(static_cast<size_t>(skin::SkinGetLastErrorW(nullptr, 0)) + 1, L'\0');
+    why.resize(static_cast<size_t>(skin::SkinGetLastErrorW(why.data(), static_cast<LONG>(why.size()))));
+    throw AppError(L"无法加载皮肤文件夹，已改用内置皮肤：\n" + why);
+}
+
 // Load handler: runs once the window and its controls exist, before the window is shown.
 void Form1::Load()
 {
+    RunGuarded(*parts_.errors, hwnd_, [&] { LoadSkinFolder(); });
     // The skin goes on first, so that it finds the window and every child it has now.
     skin::SkinWindow(hwnd_);
 

@@ -21,7 +21,13 @@ struct Form1Parts {
     BrowserFactory makeBrowser;
     ProcessStarter* starter;
     ErrorReport* errors;
+    // A skin folder to load before the skin goes on the window (empty: none); the program names
+    // the folder "skin" beside launcher.exe (SkinFolderBesideProgram).
+    std::wstring skinFolder = {};
 };
+
+// The folder "skin" beside the running program.
+std::wstring SkinFolderBesideProgram();
 
 class Form1 final : private BrowserEvents {
 public:
@@ -65,6 +71,7 @@ private:
     LRESULT OnDestroy();
     LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
 
+    void LoadSkinFolder();
     void Load();
     void Unload();
     void Command1_Click();

@@ -22,7 +22,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     if (!ole.Ready()) return 1;
 
     app::SystemProgramStarter starter;
-    app::Form1 form({LoginPageUrl, app::WebBrowserFactory(), &starter, &errors});
+    app::Form1 form({LoginPageUrl, app::WebBrowserFactory(), &starter, &errors,
+                     app::SkinFolderBesideProgram()});
     if (!form.Create(instance)) return 1;
     return app::RunMessageLoop(form);
 }

@@ -11,6 +11,9 @@
 #include "app/ole_session.h"
 #include "app/right_key.h"
 #include "launcher_fixture.h"
+#include "raw_skin.h"
+#include "skin/core/skin_change.h"
+#include "skin/draw/skin_image_tables.h"
 #include "skin/support/skin_fixture.h"
 
 namespace {
@@ -129,6 +132,31 @@ TEST_CASE("Form1 from start-up to close: controls, skin, layout on every size ch
     CHECK(skin::SkinnedWindowCount() == 0);
     MSG quit{};
     CHECK((PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && quit.wParam == 0 && l.errors.messages.empty()));
+}
+
+TEST_CASE("the launcher's skin folder: its look on the buttons' faces; a broken one reported once, and the built-in look") {
+    CHECK(app::SkinFolderBesideProgram().rfind(L"\\tests\\app\\skin") != std::wstring::npos);
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = temp + std::wstring(L"登入器 skin");
+    skin::SkinDefinition plain;  // faces of one colour
+    for (const skin::SkinImageTable& t : skin::SkinImageTables) plain.images[&t - &skin::SkinImageTables[0]].assign(t.width * t.height, 0x123456);
+    skin::SkinImageSet set;
+    skin::BuildSkinImageSet(set, &plain);
+    REQUIRE(WriteRawSkin(folder, set, skin::BuiltInColors));
+    skin::ReleaseSkinImageSet(set);
+    for (const char* ini : {"[Skin]\nName=Portal\n", "[Skin]\nName Portal\n"}) {
+        HANDLE f = CreateFileW((folder + L"\\skin.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD n = 0;
+        WriteFile(f, ini, DWORD(strlen(ini)), &n, nullptr);
+        CloseHandle(f);
+        const bool broken = ini[11] == ' ';
+        skin::SkinUseBuiltIn();  // as the program starts
+        test::Launcher l(folder);
+        CHECK(l.errors.messages.size() == size_t(broken));
+        CHECK((!broken || l.errors.Only(L"无法加载皮肤文件夹，已改用内置皮肤：\n" + folder + L"\\skin.ini, line 2: neither")));
+        CHECK((test::DcPixel(skintest::FaceOf(l.form.Command1(), 0), 10, 10) == 0x123456) != broken);
+    }
 }
 
 TEST_CASE("a completed document drives caption, maximize and buttons, one way") {

@@ -83,10 +83,11 @@ struct Launcher {
     RecordingStarter starter;
     RecordingErrors errors;
     ScriptedBrowser* browser = nullptr;
+    std::wstring skinFolder;
     app::Form1 form{{LoginUrl, [this](HWND p, const RECT& r, app::BrowserEvents& e) {
                          return std::unique_ptr<app::Browser>(browser = new ScriptedBrowser(p, r, e));
-                     }, &starter, &errors}};
-    Launcher() { REQUIRE(form.Create(GetModuleHandleW(nullptr))); }
+                     }, &starter, &errors, skinFolder}};
+    explicit Launcher(std::wstring skin = {}) : skinFolder(std::move(skin)) { REQUIRE(form.Create(GetModuleHandleW(nullptr))); }
     HWND hwnd() const { return form.Hwnd(); }
 };
 

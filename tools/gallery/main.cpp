@@ -1,23 +1,37 @@
 // gallery: one form with every kind of control the skin paints, each in every state it can
 // show, skinned the way an application skins its window. Closing the form ends the program.
-//   gallery [add]    add: presses "Add a button" once the form is up (for pictures taken
-//                    where nobody can press it)
+//   gallery [add] [SKIN_FOLDER]    add: presses "Add a button" once the form is up (for pictures
+//                                  taken where nobody can press it); SKIN_FOLDER: the skin to show
+//                                  instead of the built-in one (README: "Skin folders")
 #include <windows.h>
 
-#include <cwchar>
+#include <cstdio>
+#include <string>
 
 #include "gallery_form.h"
+#include "skin/core/skin_change.h"
 #include "skin/core/skinner.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand)
 {
+    std::wstring folder = commandLine;
+    const bool add = folder == L"add" || folder.rfind(L"add ", 0) == 0;
+    if (add) folder.erase(0, 3);
+    folder.erase(0, folder.find_first_not_of(L' '));
+    if (folder.size() > 1 && folder.front() == L'"' && folder.back() == L'"') folder = folder.substr(1, folder.size() - 2);
+    if (!folder.empty() && !skin::SkinLoadFolderW(folder.c_str())) {
+        wchar_t why[1024];
+        skin::SkinGetLastErrorW(why, 1024);
+        std::fwprintf(stderr, L"gallery: the built-in skin, as the folder was refused: %ls\n", why);
+    }
+
     gallery::Options options;
     options.quitOnDestroy = true;
     HWND form = gallery::CreateGalleryForm(instance, options);
     if (!form) return 1;
     skin::SkinWindow(form);
     gallery::ShowGalleryForm(form, showCommand);
-    if (std::wcscmp(commandLine, L"add") == 0)
+    if (add)
         SendMessageW(GetDlgItem(form, gallery::AddButton), BM_CLICK, 0, 0);
 
     MSG message;

@@ -1,5 +1,6 @@
 // skin-sheet: draws the five built-in skin images, enlarged with a pixel grid and their cells
-// outlined, into one BMP; with --raw DIR also writes each image at its own size as DIR/<name>.bmp.
+// outlined, into one BMP; with --raw DIR also writes the skin folder of the built-in skin: each
+// image at its own size as DIR/<name>.bmp, and DIR/skin.ini with its colours.
 // The pixels are read back from the surfaces the skin builds, not from its tables.
 //
 //   skin-sheet [SHEET.bmp] [--raw DIR] [--scale N]      (defaults: skin-sheet.bmp, 8)
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "pixels.h"
+#include "raw_skin.h"
 #include "sheet.h"
 #include "skin/draw/skin_image_tables.h"
 
@@ -66,20 +68,13 @@ int wmain(int argc, wchar_t** argv)
                               std::to_wstring(t.height),
                           ReadPicture(set.*t.surface, t.width, t.height), Cells[i]});
     }
-    skin::ReleaseSkinImageSet(set);
 
     int failures = 0;
-    if (!rawDir.empty()) {
-        CreateDirectoryW(rawDir.c_str(), nullptr);
-        for (size_t i = 0; i < images.size(); ++i) {
-            const std::wstring path =
-                rawDir + L"\\" + Widen(skin::SkinImageTables[i].name) + L".bmp";
-            if (!WriteBmp(path, images[i].picture)) {
-                std::fwprintf(stderr, L"skin-sheet: cannot write %ls\n", path.c_str());
-                ++failures;
-            }
-        }
+    if (!rawDir.empty() && !WriteRawSkin(rawDir, set, skin::BuiltInColors)) {
+        std::fwprintf(stderr, L"skin-sheet: cannot write the skin folder %ls\n", rawDir.c_str());
+        ++failures;
     }
+    skin::ReleaseSkinImageSet(set);
     if (!WriteBmp(sheetPath, ComposeSheet(images, scale))) {
         std::fwprintf(stderr, L"skin-sheet: cannot write %ls\n", sheetPath.c_str());
         ++failures;

@@ -8,15 +8,24 @@
 #include "skin/interact/default_button.h"
 #include "skin/interact/interaction_handlers.h"
 #include "skin/paint/paint_handlers.h"
+#include "skin/paint/window_colors.h"
 
 namespace skin {
 namespace {
 
 // The previous procedure handles the message first; the window it names (a dialog or menu
-// entering its idle state, a drop-down list about to be drawn) is then skinned if it is not yet.
+// entering its idle state) is then skinned if it is not yet.
 LRESULT PassThenAttach(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
+    if (lParam) AttachSkin(reinterpret_cast<HWND>(lParam));
+    return result;
+}
+
+// A drop-down list about to be drawn: coloured as the skin's windows are, then skinned.
+LRESULT ColorThenAttach(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = OnCtlColor(previous, window, message, wParam, lParam);
     if (lParam) AttachSkin(reinterpret_cast<HWND>(lParam));
     return result;
 }
@@ -131,8 +140,11 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DESTROY: return DestroyWindowSkin(previous, window, message, wParam, lParam);
     case WM_NCDESTROY: return DetachAtNcDestroy(previous, window, message, wParam, lParam);
     case WM_ACTIVATE: return OnActivate(previous, window, message, wParam, lParam);
-    case WM_ENTERIDLE:
-    case WM_CTLCOLORLISTBOX: return PassThenAttach(previous, window, message, wParam, lParam);
+    case WM_ENTERIDLE: return PassThenAttach(previous, window, message, wParam, lParam);
+    case WM_CTLCOLORLISTBOX:
+        // The drop-down list is attached whatever the look; its colours only in the skin's.
+        if (SkinStepsAside()) return PassThenAttach(previous, window, message, wParam, lParam);
+        return ColorThenAttach(previous, window, message, wParam, lParam);
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE:
     case WM_THEMECHANGED: return PassThenFollow(previous, window, message, wParam, lParam);
@@ -153,6 +165,10 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_KEYUP: look = OnKeyUp; break;
     case WM_COMMAND: look = OnCommand; break;
     case WM_TIMER: look = OnTimer; break;
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT: look = OnCtlColor; break;
+    case WM_ERASEBKGND: look = OnEraseBackground; break;
     case WM_MOUSEMOVE: look = OnMouseMove; break;
     case WM_LBUTTONDOWN: look = OnLButtonDown; break;
     case WM_LBUTTONUP: look = ReleaseThenRefresh; break;

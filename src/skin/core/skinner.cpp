@@ -4,11 +4,13 @@
 #include "skin/core/control_kind.h"
 #include "skin/core/creation_hook.h"
 #include "skin/core/fade_timer.h"
+#include "skin/core/skin_change.h"
 #include "skin/core/skin_window_proc.h"
 #include "skin/core/window_props.h"
 #include "skin/draw/display_reference.h"
 #include "skin/draw/gdi_objects.h"
 #include "skin/paint/button_faces.h"
+#include "skin/paint/window_colors.h"
 
 namespace skin {
 namespace {
@@ -37,6 +39,8 @@ void ReleaseEngine()
     t_stepsAside = false;
     StopCreationHook();
     ReleaseSkinImageSet(SkinImages());
+    ReleaseWindowBrush();
+    CloseEngineWindow();
     t_initialized = false;
 }
 
@@ -45,7 +49,8 @@ void StartEngine()
     if (t_initialized) return;
     t_initialized = true;
     SetTrackMouseEventAvailable(ExportExists("TrackMouseEvent", "User32"));
-    BuildSkinImageSet(SkinImages());
+    OpenEngineWindow();
+    TakeSkinInUse();
     StartCreationHook();
 }
 

@@ -15,7 +15,7 @@
 namespace skin {
 namespace {
 
-constexpr Rgb K = KeyColor;
+constexpr Rgb K = BuiltInColors.key;
 
 // clang-format off
 // ButtonFaceImage, 7 x 84

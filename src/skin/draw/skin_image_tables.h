@@ -20,7 +20,8 @@ struct SkinImageTable {
 
 extern const std::array<SkinImageTable, 5> SkinImageTables;
 
-// Writes the table's pixels to (0, 0) of the surface in one transfer.
-void WriteSkinImage(HDC surface, const SkinImageTable& table);
+// Writes the table's pixels (or, when given, pixels of the table's size) to (0, 0) of the surface
+// in one transfer.
+void WriteSkinImage(HDC surface, const SkinImageTable& table, const Rgb* pixels = nullptr);
 
 }  // namespace skin

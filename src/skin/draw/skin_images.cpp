@@ -8,7 +8,7 @@ namespace skin {
 
 // One transfer per image. A 32-bit DIB pixel is laid out 0x00RRGGBB in memory, the same way
 // the tables write their colours, so the rows go to the platform as they stand.
-void WriteSkinImage(HDC surface, const SkinImageTable& table)
+void WriteSkinImage(HDC surface, const SkinImageTable& table, const Rgb* pixels)
 {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -18,10 +18,10 @@ void WriteSkinImage(HDC surface, const SkinImageTable& table)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     SetDIBitsToDevice(surface, 0, 0, table.width, table.height, 0, 0, 0, table.height,
-                      table.pixels, &info, DIB_RGB_COLORS);
+                      pixels ? pixels : table.pixels, &info, DIB_RGB_COLORS);
 }
 
-void BuildSkinImageSet(SkinImageSet& images)
+void BuildSkinImageSet(SkinImageSet& images, const SkinDefinition* skin)
 {
     // Building over a set that still holds surfaces would leak them.
     ReleaseSkinImageSet(images);
@@ -29,7 +29,16 @@ void BuildSkinImageSet(SkinImageSet& images)
     images.built = true;
     for (const SkinImageTable& table : SkinImageTables)
         images.*table.surface = CreateSkinSurface(table.width, table.height);
-    for (const SkinImageTable& table : SkinImageTables) WriteSkinImage(images.*table.surface, table);
+    for (size_t i = 0; i < SkinImageTables.size(); ++i) {
+        const SkinImageTable& table = SkinImageTables[i];
+        WriteSkinImage(images.*table.surface, table, skin ? skin->images[i].data() : nullptr);
+    }
+}
+
+SkinColors& ThreadSkinColors()
+{
+    thread_local SkinColors engineColors = BuiltInColors;  // the calling thread's engine's
+    return engineColors;
 }
 
 SkinImageSet& SkinImages()

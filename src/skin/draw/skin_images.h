@@ -1,6 +1,13 @@
 #pragma once
-// The five bitmaps every skinned control is drawn from, built in memory pixel by pixel.
+// The five bitmaps every skinned control is drawn from, built in memory pixel by pixel from the
+// built-in tables or from a skin loaded from files.
 #include <windows.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "skin/draw/colors.h"
 
 namespace skin {
 
@@ -13,8 +20,17 @@ struct SkinImageSet {
     bool built = false;               // holds the display reference (released with the set)
 };
 
-// Creates the five surfaces (in the order above) and writes every pixel.
-void BuildSkinImageSet(SkinImageSet& images);
+// A skin other than the built-in one: its name, its colours and the pixels of its five images,
+// each of the built-in image's size, rows top first, in the order of SkinImageTables.
+struct SkinDefinition {
+    std::wstring name;
+    SkinColors colors = BuiltInColors;
+    std::array<std::vector<Rgb>, 5> images;
+};
+
+// Creates the five surfaces (in the order above) and writes every pixel: the skin's when one is
+// given, else the built-in tables'.
+void BuildSkinImageSet(SkinImageSet& images, const SkinDefinition* skin = nullptr);
 // Deletes the five surfaces and clears the handles.
 void ReleaseSkinImageSet(SkinImageSet& images);
 

@@ -39,7 +39,7 @@ void RenderFaces(HWND window, const HDC (&faces)[4])
         ComposeSkinCell(face, w, h, image, 0, kFaceCellHeight * state, kFaceCellWidth,
                         kFaceCellHeight, kFaceMargin, kFaceMargin, kFaceMargin, kFaceMargin,
                         scale.dpi);
-        SetTextColor(face, ToColorRef(state == look::Disabled ? DisabledCaptionColor : Black));
+        SetTextColor(face, ToColorRef(CaptionColors[state]));
         DrawCaptionText(face, caption, inset, inset, w - 2 * inset, h - 2 * inset,
                         CaptionTextFormat);
         if (focused) DrawFocusBox(face, inset, inset, w - 2 * inset, h - 2 * inset);

@@ -2,6 +2,7 @@
 // exported by velmora-skin.dll and linked from the static library.
 #include "velmora/skin.h"
 
+#include "skin/core/skin_change.h"
 #include "skin/core/skinner.h"
 
 namespace {
@@ -32,4 +33,24 @@ extern "C" LONG WINAPI AttachSkin(HWND window)
 extern "C" LONG WINAPI DetachSkin(HWND window)
 {
     return skin::DetachSkin(window);
+}
+
+extern "C" LONG WINAPI SkinLoadFolderW(LPCWSTR folder)
+{
+    return skin::SkinLoadFolderW(folder);
+}
+
+extern "C" LONG WINAPI SkinLoadFolderA(LPCSTR folder)
+{
+    return skin::SkinLoadFolderA(folder);
+}
+
+extern "C" LONG WINAPI SkinUseBuiltIn(void)
+{
+    return skin::SkinUseBuiltIn();
+}
+
+extern "C" LONG WINAPI SkinGetLastErrorW(LPWSTR text, LONG chars)
+{
+    return skin::SkinGetLastErrorW(text, chars);
 }

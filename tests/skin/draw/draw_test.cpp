@@ -15,7 +15,7 @@ using Colours = std::function<Rgb(int x, int y)>;
 namespace {
 
 enum Img { Face, Drop, Glyph, Circle, Header };
-constexpr Rgb K = skin::KeyColor;
+constexpr Rgb K = skin::BuiltInColors.key;
 HDC skin::SkinImageSet::*const Surfaces[] = {&skin::SkinImageSet::ButtonFaceImage, &skin::SkinImageSet::DropButtonImage,
                                              &skin::SkinImageSet::CheckGlyphImage, &skin::SkinImageSet::OptionCircleImage,
                                              &skin::SkinImageSet::HeaderItemImage};

@@ -26,6 +26,13 @@
  * skin already (SkinWindow, AttachSkin) or carries none (DetachSkin), a window that another copy of
  * the skin holds, a window of another thread.
  *
+ * Skins from files: SkinLoadFolderW (or A) loads a skin folder (five images and skin.ini, as
+ * the README describes) and puts it in use at once on every skinned window of every thread, which
+ * the skin repaints itself; called before the first SkinWindow, the skin is used from then on.
+ * SkinUseBuiltIn goes back to the built-in skin. A folder that is refused changes nothing, and
+ * SkinGetLastErrorW says what is wrong and where. Each copy of the skin in a process has a skin in
+ * use of its own, for the windows it skinned.
+ *
  * The module that holds the skin (velmora-skin.dll, or the program or DLL that links the static
  * library) stays loaded from the first window it skins until the process ends, so a FreeLibrary
  * never unloads the window procedure of skinned windows.
@@ -54,6 +61,20 @@ LONG WINAPI AttachSkin(HWND window);
    in that chain instead, painting nothing and passing every message on, until nothing sits above it
    or the window is destroyed. Destroying a window takes the skin off by itself. */
 LONG WINAPI DetachSkin(HWND window);
+
+/* Loads the skin folder and puts it in use on every thread: 1. Refused (missing or unreadable
+   files, an image of the wrong size or not one of the five, a malformed skin.ini, ...): 0, and the
+   skin in use stays in use. The A form converts the path with the ANSI code page. */
+LONG WINAPI SkinLoadFolderW(LPCWSTR folder);
+LONG WINAPI SkinLoadFolderA(LPCSTR folder);
+
+/* Puts the built-in skin back in use on every thread: 1. */
+LONG WINAPI SkinUseBuiltIn(void);
+
+/* The calling thread's last refusal of a skin folder, naming the file (and the line of skin.ini)
+   and the problem; empty after a success. Writes at most chars - 1 characters and a NUL and returns
+   how many characters it wrote; with text null (or chars below 1), the message's whole length. */
+LONG WINAPI SkinGetLastErrorW(LPWSTR text, LONG chars);
 
 #ifdef __cplusplus
 }
