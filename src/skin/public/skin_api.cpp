@@ -25,6 +25,11 @@ extern "C" LONG WINAPI SkinWindow(HWND window)
     return KeepModuleLoaded(skin::SkinWindow(window));
 }
 
+extern "C" LONG WINAPI SkinWindowEx(HWND window, DWORD flags)
+{
+    return KeepModuleLoaded(skin::SkinWindowEx(window, flags));
+}
+
 extern "C" LONG WINAPI AttachSkin(HWND window)
 {
     return KeepModuleLoaded(skin::AttachSkin(window));

@@ -50,6 +50,13 @@ extern "C" {
    to everything inside it. */
 LONG WINAPI SkinWindow(HWND window);
 
+/* SkinWindowEx(window, SKINF_CHILDREN) skins the window and everything inside it, now and later,
+   whatever its class, as SkinWindow does for a form: a program's main window of its own class with
+   its toolbars, lists and buttons. Flags 0 is SkinWindow; unknown flags are refused with 0 and
+   nothing done. DetachSkin of the window takes the skin off everything inside it too. */
+#define SKINF_CHILDREN 1
+LONG WINAPI SkinWindowEx(HWND window, DWORD flags);
+
 /* Attaches the skin to one more window (and everything inside a form or dialog box), for a window
    outside those skinned already (windows made inside a skinned form or dialog box are skinned as
    they are made). Called first, it prepares the skin as SkinWindow does. A window the skin was
