@@ -9,6 +9,7 @@
 #include <map>
 
 #include "skin/core/creation_hook.h"
+#include "skin/support/control_pictures.h"
 
 using namespace skintest;
 
@@ -60,15 +61,7 @@ LRESULT CALLBACK TrickProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
 }
 const wchar_t* TrickClass()
 {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    if (!g_buttonProc && GetClassInfoExW(nullptr, L"Button", &wc)) {
-        g_buttonProc = wc.lpfnWndProc;
-        wc.lpfnWndProc = TrickProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"ThunderRT6CommandButton";
-        RegisterClassExW(&wc);
-    }
+    if (!g_buttonProc) g_buttonProc = Superclass(L"Button", L"ThunderRT6CommandButton", TrickProc);
     return L"ThunderRT6CommandButton";
 }
 
