@@ -71,9 +71,7 @@ TEST_CASE("detach keeps every chain whole: each procedure above and below the sk
     // and draws nothing.
     CHECK(DetachSkin(detached) == 1);
     CHECK((SkinPropNames(detached) == Names{"NEXTPROC"} && Picture(detached) == plainLook && SkinnedWindowCount() == 8));
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    CHECK(GetWindowRgn(detached, region) == ERROR);
-    DeleteObject(region);
+    CHECK(WindowRegion(detached) == ERROR);
     // Other code takes PROCADDR away: however the skin hears of the window, it is not installed a
     // second time below the procedure on top (the two would call each other for ever); like the
     // detached one, the window is taken up again where the skin sits, its state made anew.

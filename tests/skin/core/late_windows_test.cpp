@@ -9,15 +9,6 @@ using namespace skintest;
 
 namespace {
 
-bool SkinnedButton(HWND b)
-{
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    RECT box{};
-    const bool rounded = GetWindowRgn(b, region) == COMPLEXREGION && GetRgnBox(region, &box) && box == RECT{0, 0, 80, 25};
-    DeleteObject(region);
-    return rounded && HasSkinProc(b) && SkinPropNames(b) == kButtonProps;
-}
-
 // Refuses its creation at WM_NCCREATE (class "Late0") or at WM_CREATE (the others).
 LRESULT CALLBACK RefusingProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
 {
@@ -29,11 +20,13 @@ LRESULT CALLBACK RefusingProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
 
 }  // namespace
 
-TEST_CASE("a child made in a skinned form is skinned when its creation returns, at any depth, without parent notification too")
+TEST_CASE("a child made in a skinned form is skinned when its creation returns, at any depth, without parent notification too, "
+          "property-sheet pages when first shown; refused creations and 2,000 late children leave nothing")
 {
     test::Window form = test::MakeTopLevel(L"Form", 0, 0, 300, 200);
     SetForegroundWindow(form);
     REQUIRE(SkinWindow(form) == 1);
+    const NoLeaks noLeaks;
     HWND late = CreateWindowExW(0, L"Button", L"Go", WS_CHILD | WS_VISIBLE, 10, 10, 80, 25, form, nullptr, nullptr, nullptr);
     CHECK(SkinnedButton(late));
     test::Pump(50);  // its first paint: the skin's normal face
@@ -47,7 +40,6 @@ TEST_CASE("a child made in a skinned form is skinned when its creation returns, 
 
     DestroyWindow(late);
     DeleteObject(big);
-    const long count = SkinnedWindowCount();
     HWND box = test::MakeChild(form, L"#32770", L"", 0, 100, 10, 190, 120);
     HWND deep = test::MakeChild(box, L"Button", L"x", 0, 5, 5, 80, 25);
     HWND quiet = CreateWindowExW(WS_EX_NOPARENTNOTIFY, L"Button", L"y", WS_CHILD | WS_VISIBLE, 5, 40, 80, 25, box, nullptr, nullptr, nullptr);
@@ -58,14 +50,7 @@ TEST_CASE("a child made in a skinned form is skinned when its creation returns, 
     test::Window popup(CreateWindowExW(0, L"Button", L"p", WS_POPUP, 0, 0, 80, 25, form, nullptr, nullptr, nullptr));
     CHECK_FALSE(HasSkinProc(popup));
     DestroyWindow(box);
-    CHECK(SkinnedWindowCount() == count);
-}
-
-TEST_CASE("a refused creation leaves nothing; 2,000 late children leave nothing")
-{
-    test::Window form = test::MakeTopLevel(L"Form", 0, 0, 300, 200);
-    REQUIRE(SkinWindow(form) == 1);
-    const NoLeaks noLeaks;
+    CHECK(SkinnedWindowCount() == 1);
     for (const wchar_t* cls : {L"Late0", L"Late1", L"ThunderCommandButton"}) {  // the last one's kind has faces
         test::RegisterClassOnce(cls, RefusingProc);
         CHECK_FALSE(CreateWindowExW(0, cls, L"", WS_CHILD | WS_VISIBLE, 5, 5, 80, 25, form, nullptr, nullptr, nullptr));
@@ -74,13 +59,7 @@ TEST_CASE("a refused creation leaves nothing; 2,000 late children leave nothing"
     for (int i = 0; i < 2000; ++i) DestroyWindow(test::MakeChild(form, L"Button", L"z", 0, 5, 5, 80, 25));
     test::Pump(20);
     CHECK(SkinnedWindowCount() == 1);  // the GDI objects: NoLeaks
-}
-
-TEST_CASE("a modeless property sheet owned by a skinned form: each page is skinned with its controls when first shown")
-{
-    test::Window form = test::MakeTopLevel(L"Form", 0, 0, 300, 200);
-    SetForegroundWindow(form);
-    REQUIRE(SkinWindow(form) == 1);
+    // A modeless property sheet owned by the form: each page is skinned with its controls when first shown.
     gallery::DialogTemplate page(L"", WS_CHILD | DS_CONTROL, 150, 80, 8, L"MS Shell Dlg");
     page.AddItem(L"Button", L"Page button", WS_CHILD | WS_VISIBLE, 0, 10, 10, 60, 14, 1001);
     PROPSHEETPAGEW pages[2]{};

@@ -1,16 +1,11 @@
 // A system whose user32 lacks TrackMouseEvent: the leave notification comes through comctl32.
-#include <doctest.h>
-
-#include "skin/core/skinner.h"
-#include "skin/core/window_props.h"
 #include "skin/support/skin_fixture.h"
 
-using skin::GetSkinProp;
-namespace prop = skin::prop;
+using namespace skintest;
 
 TEST_CASE("through comctl32's _TrackMouseEvent a button still hears the mouse leave and fades back")
 {
-    skintest::ButtonWindow w;
+    ButtonWindow w;
     skin::SetTrackMouseEventAvailable(false);
     RECT r;
     GetWindowRect(w.button, &r);
@@ -18,8 +13,8 @@ TEST_CASE("through comctl32's _TrackMouseEvent a button still hears the mouse le
     SendMessageW(w.button, WM_MOUSEMOVE, 0, MAKELPARAM(40, 12));  // entered: one leave request
     REQUIRE(GetSkinProp(w.button, prop::MouseFlag) == 1);
     CHECK(GetModuleHandleA("comctl32") != nullptr);  // looked up there: nothing else here loads it
-    skintest::CursorAway();  // the platform reports the leave on its next tick, some 100 ms late
+    CursorAway();  // the platform reports the leave on its next tick, some 100 ms late
     REQUIRE(test::PumpUntil([&] { return GetSkinProp(w.button, prop::MouseFlag) == 0; }, 3000));
-    REQUIRE(skintest::WaitForFadeEnd(w.button));
-    CHECK(skintest::InteriorDifferences(w.button, 0) == 0);
+    REQUIRE(WaitForFadeEnd(w.button));
+    CHECK(InteriorDifferences(w.button, 0) == 0);
 }

@@ -1,15 +1,11 @@
 // Header items pressed and hot under the mouse: message sequences against the items they repaint
 // and the header queries they cost, then real input.
-#include <doctest.h>
-
 #include <map>
 
-#include "skin/core/skinner.h"
-#include "skin/core/window_props.h"
 #include "skin/support/control_pictures.h"
+#include "skin/support/skin_fixture.h"
 
-using skin::GetSkinProp;
-namespace prop = skin::prop;
+using namespace skintest;
 
 namespace {
 
@@ -29,8 +25,8 @@ LRESULT CALLBACK CountingHeaderProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
 // since the header was painted over.
 std::string Faces(HWND header)
 {
-    const skintest::Picture shown = skintest::CaptureWindow(header);
-    const skintest::Picture image = skintest::Capture(skin::SkinImages().HeaderItemImage, 9, 20);
+    const Picture shown = CaptureWindow(header);
+    const Picture image = Capture(SkinImages().HeaderItemImage, 9, 20);
     std::string faces(4, '.');
     for (int i = 0; i < 4; ++i)
         for (int k = 0; k < 3; ++k)
@@ -56,9 +52,9 @@ TEST_CASE("header tracking: indices, single items repainted and queries per mess
 {
     test::Window form = test::MakeTopLevel(L"Form", 40, 40, 300, 60);
     // Items at x 0, 50, 100 and 150, 50 wide.
-    g_headerProc = skintest::Superclass(WC_HEADERW, L"msvb_lib_header", CountingHeaderProc);
-    HWND header = skintest::MakeHeader(form, L"msvb_lib_header", 260, {{L"", 50}, {L"", 50}, {L"", 50}, {L"", 50}});
-    REQUIRE(skin::SkinWindow(header) == 1);
+    g_headerProc = Superclass(WC_HEADERW, L"msvb_lib_header", CountingHeaderProc);
+    HWND header = MakeHeader(form, L"msvb_lib_header", 260, {{L"", 50}, {L"", 50}, {L"", 50}, {L"", 50}});
+    REQUIRE(SkinWindow(header) == 1);
     struct Step {
         UINT message;
         WPARAM keys;
@@ -86,7 +82,7 @@ TEST_CASE("header tracking: indices, single items repainted and queries per mess
         SetCursorPos(cursor.x, cursor.y);
         g_counts = 0;
         g_rects.clear();
-        skintest::CaptureWindow(header, RGB(255, 0, 255), s.message, s.keys, MAKELPARAM(s.x, 10));
+        CaptureWindow(header, RGB(255, 0, 255), s.message, s.keys, MAKELPARAM(s.x, 10));
         CHECK(GetSkinProp(header, prop::HdIndex) == s.pressed);
         CHECK(GetSkinProp(header, prop::HmIndex) == s.hot);
         CHECK(Faces(header) == s.faces);

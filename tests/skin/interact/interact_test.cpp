@@ -16,11 +16,6 @@ using Row = std::tuple<const char*, UINT, WPARAM, Cursor, std::vector<INT_PTR>>;
 // outcome differs is reported whole.
 void RunRows(const ButtonWindow& w, const std::vector<Row>& rows)
 {
-    auto text = [](const std::vector<INT_PTR>& v) {
-        std::string s;
-        for (INT_PTR i : v) s += std::to_string(i) + " ";
-        return s;
-    };
     for (auto [what, message, wParam, cursor, expected] : rows) {
         RECT r;
         GetWindowRect(w.button, &r);
@@ -28,10 +23,13 @@ void RunRows(const ButtonWindow& w, const std::vector<Row>& rows)
         if (cursor == Away) CursorAway();
         w.log.seen.clear();
         SendMessageW(w.button, message, wParam, MAKELPARAM(10, 10));
-        const std::vector<INT_PTR> got{GetSkinProp(w.button, prop::OldState), GetSkinProp(w.button, prop::AlphaLevel),
-                                       GetSkinProp(w.button, prop::TimerId), GetSkinProp(w.button, prop::MouseFlag), w.log.Count(message)};
         expected.push_back(message != WM_PAINT);  // seen by the button
-        CHECK_MESSAGE(got == expected, "row \"" << std::string(what) << "\": expected " << text(expected) << ", got " << text(got));
+        std::string got, want;
+        for (INT_PTR v : expected) want += std::to_string(v) + " ";
+        for (INT_PTR v : {GetSkinProp(w.button, prop::OldState), GetSkinProp(w.button, prop::AlphaLevel), GetSkinProp(w.button, prop::TimerId),
+                          GetSkinProp(w.button, prop::MouseFlag), INT_PTR(w.log.Count(message))})
+            got += std::to_string(v) + " ";
+        CHECK_MESSAGE(got == want, "row \"" << std::string(what) << "\"");
     }
 }
 
@@ -75,7 +73,9 @@ TEST_CASE("a push button's fade state follows every row of its transitions") {
     SetSkinProp(w.button, prop::TimerId, 0);
 }
 
-TEST_CASE("fades on the real timer: 86 blends from 0, 66 from 60, each ending on its face; leaving blends hot at 140 first") {
+TEST_CASE("fades on the real timer: 86 blends from 0, 66 from 60, each ending on its face; leaving blends hot at 140 first; "
+          "2,000 hover-press-release cycles and a detach leave no GDI object, window DC or timer") {
+    const NoLeaks noLeaks;
     ButtonWindow w;
     SendMessageW(w.button, WM_LBUTTONDOWN, MK_LBUTTON, 0);  // the pressed face at once
     SendMessageW(w.button, WM_MOUSELEAVE, 0, 0);  // the hot face at 140 over it, then a fade to normal from 0
@@ -94,6 +94,16 @@ TEST_CASE("fades on the real timer: 86 blends from 0, 66 from 60, each ending on
     SendMessageW(w.button, WM_LBUTTONUP, 0, 0);  // a fade from 60
     REQUIRE(WaitForFadeEnd(w.button));
     CHECK((w.log.Count(WM_TIMER) == 66 && InteriorDifferences(w.button, 0) == 0));
+    const long skinned = gdi::LiveObjectCount();
+    for (int i = 0; i < 2000; ++i)
+        for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_TIMER, WM_MOUSELEAVE})
+            SendMessageW(w.button, message, message == WM_TIMER, MAKELPARAM(10, 10));
+    CHECK(gdi::LiveObjectCount() == skinned);
+    REQUIRE(GetSkinProp(w.button, prop::TimerId) == 1);  // a fade runs
+    CHECK(DetachSkin(w.button) == 1);
+    w.log.seen.clear();
+    test::Pump(150);
+    CHECK((w.log.Count(WM_TIMER) == 0 && SkinnedWindowCount() == 0));  // the detach stopped it
 }
 
 TEST_CASE("with the system's animations off each new face shows at once, with no timer; on again, they fade") {
@@ -138,19 +148,4 @@ TEST_CASE("hover, leave and click with real input") {
         const INT_PTR state = GetSkinProp(w.button, prop::OldState);
         CHECK((std::count(faces.begin(), faces.end(), state) == 1 && InteriorDifferences(w.button, int(state)) == 0));
     }
-}
-
-TEST_CASE("2,000 hover-press-release cycles and a detach leave no GDI object, window DC or timer") {
-    const NoLeaks noLeaks;
-    ButtonWindow w;
-    const long skinned = gdi::LiveObjectCount();
-    for (int i = 0; i < 2000; ++i)
-        for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_TIMER, WM_MOUSELEAVE})
-            SendMessageW(w.button, message, message == WM_TIMER, MAKELPARAM(10, 10));
-    CHECK(gdi::LiveObjectCount() == skinned);
-    REQUIRE(GetSkinProp(w.button, prop::TimerId) == 1);  // a fade runs
-    CHECK(DetachSkin(w.button) == 1);
-    w.log.seen.clear();
-    test::Pump(150);
-    CHECK((w.log.Count(WM_TIMER) == 0 && SkinnedWindowCount() == 0));  // the detach stopped it
 }

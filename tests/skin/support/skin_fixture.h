@@ -38,6 +38,22 @@ inline Names SkinPropNames(HWND w)
 inline const Names kButtonProps{"PROCADDR", "NEXTPROC", "OLDSTATE", "OLDSTYLE", "MOUSEFLAG", "TIMERID", "ALPHALEVEL",
                                 "0HDC", "1HDC", "2HDC", "3HDC", "0BMP", "1BMP", "2BMP", "3BMP"};
 
+// The type of the window's region (ERROR: it has none), its bounding box in box.
+inline int WindowRegion(HWND w, RECT* box = nullptr)
+{
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const int type = GetWindowRgn(w, region);
+    if (box) GetRgnBox(region, box);
+    DeleteObject(region);
+    return type;
+}
+// An 80 x 25 command button skinned whole: the skin's procedure, all its properties, the region with the corners cut.
+inline bool SkinnedButton(HWND b)
+{
+    RECT box{};
+    return HasSkinProc(b) && SkinPropNames(b) == kButtonProps && WindowRegion(b, &box) == COMPLEXREGION && box == RECT{0, 0, 80, 25};
+}
+
 // Pixels inside an 80 x 25 button (3 in from each edge, clear of the corners) whose colour on the
 // screen differs from the face of the state.
 inline int InteriorDifferences(HWND button, int state)
