@@ -32,7 +32,8 @@ LRESULT OnCtlColor(WNDPROC previous, HWND window, UINT message, WPARAM wParam, L
 LRESULT OnEraseBackground(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
                           LPARAM lParam)
 {
-    if (!ThreadSkinColors().hasWindowColors || GetControlKind(window) != ControlKind::Container)
+    // Forms, dialogs and windows given the children flag: every window the skin treats as a form.
+    if (!ThreadSkinColors().hasWindowColors || !IsContainer(window))
         return CallPrevious(previous, window, message, wParam, lParam);
     RECT client;
     GetClientRect(window, &client);
