@@ -1,5 +1,6 @@
 // gallery: one form with every kind of control the skin paints, each in every state it can
-// show, skinned the way an application skins its window. Closing the form ends the program.
+// show, skinned the way an application skins its window, and below it a main window with the other
+// common controls. Closing the form ends the program.
 //   gallery [add] [SKIN_FOLDER]    add: presses "Add a button" once the form is up (for pictures
 //                                  taken where nobody can press it); SKIN_FOLDER: the skin to show
 //                                  instead of the built-in one (README: "Skin folders")
@@ -8,9 +9,11 @@
 #include <cstdio>
 #include <string>
 
+#include "controls_window.h"
 #include "gallery_form.h"
 #include "skin/core/skin_change.h"
 #include "skin/core/skinner.h"
+#include "skin/core/window_props.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand)
 {
@@ -31,6 +34,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCo
     if (!form) return 1;
     skin::SkinWindow(form);
     gallery::ShowGalleryForm(form, showCommand);
+    // The other common controls, in a window of the program's own class below the form.
+    RECT below{};
+    GetWindowRect(form, &below);
+    if (HWND controls = gallery::CreateControlsWindow(instance, below.left, below.bottom + 8)) {
+        skin::SkinWindowEx(controls, skin::SkinChildrenFlag);
+        ShowWindow(controls, SW_SHOWNOACTIVATE);
+        UpdateWindow(controls);
+    }
     if (add)
         SendMessageW(GetDlgItem(form, gallery::AddButton), BM_CLICK, 0, 0);
 
