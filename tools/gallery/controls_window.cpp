@@ -210,9 +210,34 @@ void UseFont(HWND window)
     SendMessageW(Item(Item(window, Rebar), Toolbar), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
+// The scroll-bar controls scroll as a program's would: a line, a page, or to where the thumb is
+// dragged.
+void Scroll(HWND bar, WORD request)
+{
+    SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(bar, SB_CTL, &info);
+    const int page = static_cast<int>(info.nPage);
+    switch (request) {
+    case SB_LINEUP: info.nPos -= 1; break;
+    case SB_LINEDOWN: info.nPos += 1; break;
+    case SB_PAGEUP: info.nPos -= page; break;
+    case SB_PAGEDOWN: info.nPos += page; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: info.nPos = info.nTrackPos; break;
+    default: return;
+    }
+    info.fMask = SIF_POS;
+    SetScrollInfo(bar, SB_CTL, &info, TRUE);
+}
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        if (const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam)); id == ScrollHorizontal || id == ScrollVertical)
+            Scroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
+        return 0;
     case WM_SIZE:
         // The rebar and the status bar keep to the edges, as in any main window.
         SendMessageW(Item(window, Rebar), WM_SIZE, 0, 0);

@@ -37,6 +37,13 @@ constexpr std::array kKindNames{
     KindName{"datalistwndclass", ControlKind::DataList},
     KindName{"dblistwndclass", ControlKind::DataList},
     KindName{"combolbox", ControlKind::DropDownList},
+    KindName{"scrollbar", ControlKind::ScrollBar},
+    KindName{"systabcontrol32", ControlKind::Tab},
+    KindName{"msctls_trackbar32", ControlKind::TrackBar},
+    KindName{"toolbarwindow32", ControlKind::Toolbar},
+    KindName{"rebarwindow32", ControlKind::Rebar},
+    KindName{"syslistview32", ControlKind::ListView},
+    KindName{"systreeview32", ControlKind::TreeView},
 };
 
 }  // namespace

@@ -19,6 +19,13 @@ enum class ControlKind {
     DataList,
     DropDownList,
     Grid,
+    ScrollBar,
+    Tab,
+    TrackBar,
+    Toolbar,
+    Rebar,
+    ListView,
+    TreeView,
     Other,
 };
 

@@ -7,7 +7,10 @@
 #include "skin/interact/check_combo_tracking.h"
 #include "skin/interact/default_button.h"
 #include "skin/interact/interaction_handlers.h"
+#include "skin/interact/scroll_bar_tracking.h"
+#include "skin/paint/custom_draw.h"
 #include "skin/paint/paint_handlers.h"
+#include "skin/paint/scroll_bar_painters.h"
 #include "skin/paint/window_colors.h"
 
 namespace skin {
@@ -174,6 +177,14 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONUP: look = ReleaseThenRefresh; break;
     case WM_LBUTTONDBLCLK: look = OnLButtonDblClk; break;
     case WM_MOUSELEAVE: look = OnMouseLeave; break;
+    case WM_NOTIFY: look = OnNotify; break;
+    case WM_HSCROLL:
+    case WM_VSCROLL: look = OnScroll; break;
+    case SBM_SETPOS:
+    case SBM_SETRANGE:
+    case SBM_SETRANGEREDRAW:
+    case SBM_ENABLE_ARROWS:
+    case SBM_SETSCROLLINFO: look = OnScrollBarChange; break;
     default: return CallPrevious(previous, window, message, wParam, lParam);
     }
     // Stepped aside (high contrast), the controls paint and track themselves.

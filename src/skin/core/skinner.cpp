@@ -10,6 +10,7 @@
 #include "skin/draw/display_reference.h"
 #include "skin/draw/gdi_objects.h"
 #include "skin/paint/button_faces.h"
+#include "skin/paint/scroll_bar_look.h"
 #include "skin/paint/window_colors.h"
 
 namespace skin {
@@ -230,10 +231,19 @@ void SetUpKindState(HWND window)
         SetSkinProp(window, prop::MouseFlag, 0);
         SetSkinProp(window, prop::OldState, 0);
         break;
+    case ControlKind::Tab:
+        SetSkinProp(window, prop::MouseFlag, 0);
+        SetSkinProp(window, prop::HmIndex, -1);
+        break;
     case ControlKind::Header:
         SetSkinProp(window, prop::MouseFlag, 0);
         SetSkinProp(window, prop::HdIndex, -1);
         SetSkinProp(window, prop::HmIndex, -1);
+        break;
+    case ControlKind::ScrollBar:
+        SetSkinProp(window, prop::MouseFlag, 0);
+        SetSkinProp(window, prop::HdIndex, scroll_part::None);
+        SetSkinProp(window, prop::HmIndex, scroll_part::None);
         break;
     default:
         break;
@@ -274,6 +284,8 @@ void RemoveKindState(HWND window)
         RemoveSkinProp(window, prop::OldState);
         break;
     case ControlKind::Header:
+    case ControlKind::Tab:
+    case ControlKind::ScrollBar:
         RemoveSkinProp(window, prop::MouseFlag);
         RemoveSkinProp(window, prop::HdIndex);
         RemoveSkinProp(window, prop::HmIndex);

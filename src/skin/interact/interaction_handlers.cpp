@@ -4,6 +4,9 @@
 #include "skin/interact/button_fade.h"
 #include "skin/interact/check_combo_tracking.h"
 #include "skin/interact/header_tracking.h"
+#include "skin/interact/scroll_bar_tracking.h"
+#include "skin/interact/tab_tracking.h"
+#include "skin/paint/scroll_bar_painters.h"
 
 namespace skin {
 namespace {
@@ -39,6 +42,7 @@ LRESULT OnEnable(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPA
 {
     return PassThen(previous, window, message, wParam, lParam, [&](ControlKind kind) {
         if (kind == ControlKind::CommandButton) ButtonEnable(window, wParam != 0);
+        if (kind == ControlKind::ScrollBar) PaintScrollBarNow(window);
     });
 }
 
@@ -67,6 +71,8 @@ LRESULT OnMouseMove(WNDPROC previous, HWND window, UINT message, WPARAM wParam, 
 {
     return PassThen(previous, window, message, wParam, lParam, [&](ControlKind kind) {
         if (kind == ControlKind::Header) HeaderMouseMove(window, wParam, lParam);
+        if (kind == ControlKind::ScrollBar) ScrollBarMouseMove(window, lParam);
+        if (kind == ControlKind::Tab) TabMouseMove(window, lParam);
         if (kind == ControlKind::CommandButton) ButtonMouseMove(window);
     });
 }
@@ -76,6 +82,8 @@ LRESULT OnLButtonDown(WNDPROC previous, HWND window, UINT message, WPARAM wParam
     return PassThen(previous, window, message, wParam, lParam, [&](ControlKind kind) {
         if (kind == ControlKind::Header) HeaderPress(window, lParam);
         if (kind == ControlKind::CommandButton) ButtonPress(window);
+        // The control's press ends inside its own handling, when the button is released.
+        if (kind == ControlKind::ScrollBar) ScrollBarReleased(window);
     });
 }
 
@@ -101,6 +109,8 @@ LRESULT OnMouseLeave(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
 {
     return PassThen(previous, window, message, wParam, lParam, [&](ControlKind kind) {
         if (kind == ControlKind::Header) HeaderMouseLeave(window);
+        if (kind == ControlKind::ScrollBar) ScrollBarMouseLeave(window);
+        if (kind == ControlKind::Tab) TabMouseLeave(window);
         if (kind == ControlKind::CommandButton) ButtonMouseLeave(window);
     });
 }

@@ -5,37 +5,15 @@
 #include "skin/draw/dpi_scale.h"
 #include "skin/draw/owners.h"
 #include "skin/draw/primitives.h"
-#include "skin/draw/skin_images.h"
+#include "skin/paint/arrow_button.h"
 #include "skin/paint/skin_frame.h"
 
 namespace skin {
 namespace {
 
-// DropButtonImage cells, as x, y, width, height: the hot and pressed faces (normal is plain
-// white) and the arrow, enabled above disabled.
-constexpr int kFaceW = 4, kFaceH = 18, kHotFaceX = 0, kPressedFaceX = 4;
-constexpr int kArrowX = 8, kArrowW = 7, kArrowH = 4;
-// The faces stretch with these margins: left 2, top 1, right 1, bottom 1.
-constexpr int kFaceLeft = 2, kFaceTop = 1, kFaceRight = 1, kFaceBottom = 1;
-
 LONG_PTR ComboStyle(HWND window)
 {
     return GetWindowLongPtrW(window, GWL_STYLE);
-}
-
-// The button's face on a surface of bw x bh, the arrow centred on it.
-void DrawButtonFace(HDC surface, int bw, int bh, INT_PTR state, bool enabled, const DpiScale& scale)
-{
-    HDC image = SkinImages().DropButtonImage;
-    if (state == look::Normal)
-        FillSolidRect(surface, 0, 0, bw, bh, White);
-    else if (state == look::Hot || state == look::Pressed)
-        StretchSkinCell(surface, 0, 0, bw, bh, image,
-                        state == look::Hot ? kHotFaceX : kPressedFaceX, 0, kFaceW, kFaceH,
-                        kFaceLeft, kFaceTop, kFaceRight, kFaceBottom, std::nullopt, scale.dpi);
-    const int aw = scale(kArrowW), ah = scale(kArrowH);
-    BlitGlyph(surface, RoundHalfEven((bw - aw) / 2.0), RoundHalfEven((bh - ah) / 2.0), aw, ah, image,
-              kArrowX, enabled ? 0 : kArrowH, kArrowW, kArrowH, KeyColor);
 }
 
 // The frame (with the white ring when the control painted the body) and the button in the state
@@ -76,7 +54,7 @@ void PaintDropButton(HWND window, HDC dc, INT_PTR& state, bool force)
     const int bw = GetSystemMetrics(SM_CXVSCROLL) + 1;
     const int bh = bounds.height - 2 * frame;
     OwnedSurface surface(CreateSkinSurface(bw, bh));
-    DrawButtonFace(surface.get(), bw, bh, state, IsWindowEnabled(window) != 0, scale);
+    DrawArrowButton(surface.get(), 0, 0, bw, bh, state, IsWindowEnabled(window) != 0, Arrow::Down, scale);
     HDC target = dc ? dc : gdi::GetWindowDC(window);
     BitBlt(target, bounds.width - bw - frame, frame, bw, bh, surface.get(), 0, 0, SRCCOPY);
     if (!dc) gdi::ReleaseDC(window, target);

@@ -10,7 +10,9 @@
 #include "skin/paint/header_painters.h"
 #include "skin/paint/paint_handlers.h"
 #include "skin/paint/progress_painters.h"
+#include "skin/paint/scroll_bar_painters.h"
 #include "skin/paint/skin_frame.h"
+#include "skin/paint/tab_painters.h"
 
 namespace skin {
 namespace {
@@ -81,6 +83,10 @@ LRESULT OnPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPAR
         return PaintProgressBar(window);
     case ControlKind::Header:
         return PaintHeaderBar(window);
+    case ControlKind::ScrollBar:
+        return PaintScrollBarWindow(window);
+    case ControlKind::Tab:
+        return PaintTabControl(window);
     default:
         // Containers and every other window paint themselves.
         return CallPrevious(previous, window, message, wParam, lParam);

@@ -1,0 +1,64 @@
+#include "skin/paint/arrow_button.h"
+
+#include <optional>
+#include <utility>
+
+#include "skin/core/window_props.h"
+#include "skin/draw/owners.h"
+#include "skin/draw/primitives.h"
+#include "skin/draw/skin_images.h"
+
+namespace skin {
+namespace {
+
+// DropButtonImage cells, as x, y, width, height: the hot and pressed faces (normal is plain
+// white) and the arrow, enabled above disabled.
+constexpr int kFaceW = 4, kFaceH = 18, kHotFaceX = 0, kPressedFaceX = 4;
+constexpr int kArrowX = 8, kArrowW = 7, kArrowH = 4;
+// The faces stretch with these margins: left 2, top 1, right 1, bottom 1.
+constexpr int kFaceLeft = 2, kFaceTop = 1, kFaceRight = 1, kFaceBottom = 1;
+
+// The image holds the arrow pointing down; the other directions are that glyph turned, pixel by
+// pixel, on a surface of its own (the glyph is 28 pixels).
+void TurnArrow(HDC image, int glyphY, Arrow arrow, const OwnedSurface& turned)
+{
+    for (int y = 0; y < kArrowH; ++y) {
+        for (int x = 0; x < kArrowW; ++x) {
+            const COLORREF pixel = GetPixel(image, kArrowX + x, glyphY + y);
+            switch (arrow) {
+            case Arrow::Up: SetPixelV(turned.get(), x, kArrowH - 1 - y, pixel); break;
+            case Arrow::Left: SetPixelV(turned.get(), kArrowH - 1 - y, x, pixel); break;
+            case Arrow::Right: SetPixelV(turned.get(), y, x, pixel); break;
+            case Arrow::Down: SetPixelV(turned.get(), x, y, pixel); break;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void DrawArrowButton(HDC dc, int x, int y, int w, int h, INT_PTR state, bool enabled, Arrow arrow,
+                     const DpiScale& scale)
+{
+    HDC image = SkinImages().DropButtonImage;
+    if (state == look::Hot || state == look::Pressed)
+        StretchSkinCell(dc, x, y, w, h, image, state == look::Hot ? kHotFaceX : kPressedFaceX, 0,
+                        kFaceW, kFaceH, kFaceLeft, kFaceTop, kFaceRight, kFaceBottom, std::nullopt,
+                        scale.dpi);
+    else
+        FillSolidRect(dc, x, y, w, h, White);
+    const int glyphY = enabled ? 0 : kArrowH;
+    int aw = scale(kArrowW), ah = scale(kArrowH);
+    if (arrow == Arrow::Down)
+        return BlitGlyph(dc, x + RoundHalfEven((w - aw) / 2.0), y + RoundHalfEven((h - ah) / 2.0), aw, ah,
+                         image, kArrowX, glyphY, kArrowW, kArrowH, KeyColor);
+    const bool across = arrow == Arrow::Left || arrow == Arrow::Right;
+    if (across) std::swap(aw, ah);
+    OwnedSurface turned(CreateSkinSurface(across ? kArrowH : kArrowW, across ? kArrowW : kArrowH));
+    if (!turned) return;
+    TurnArrow(image, glyphY, arrow, turned);
+    BlitGlyph(dc, x + RoundHalfEven((w - aw) / 2.0), y + RoundHalfEven((h - ah) / 2.0), aw, ah,
+              turned.get(), 0, 0, across ? kArrowH : kArrowW, across ? kArrowW : kArrowH, KeyColor);
+}
+
+}  // namespace skin

@@ -1,0 +1,117 @@
+#include "skin/paint/tab_painters.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <optional>
+
+#include "skin/core/window_props.h"
+#include "skin/draw/dpi_scale.h"
+#include "skin/draw/owners.h"
+#include "skin/draw/primitives.h"
+#include "skin/draw/skin_images.h"
+
+namespace skin {
+namespace {
+
+// ButtonFaceImage: four 7 x 21 cells (normal, hot, pressed, disabled) with margins of 3.
+constexpr int kFaceCellWidth = 7, kFaceCellHeight = 21, kFaceMargin = 3;
+constexpr int kSelectedRise = 2;  // the selected tab stands out of the row, as the system's does
+
+std::wstring TabText(HWND tabs, int index)
+{
+    wchar_t text[256]{};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 256;
+    SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+void DrawTab(HWND tabs, HDC dc, RECT r, int index, INT_PTR state, bool focused, const DpiScale& scale)
+{
+    StretchSkinCell(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, SkinImages().ButtonFaceImage, 0,
+                    kFaceCellHeight * static_cast<int>(state), kFaceCellWidth, kFaceCellHeight, kFaceMargin,
+                    kFaceMargin, kFaceMargin, kFaceMargin, std::nullopt, scale.dpi);
+    SetTextColor(dc, ToColorRef(CaptionColors[state]));
+    const int inset = scale(2);
+    InflateRect(&r, -inset, -inset);
+    DrawCaptionText(dc, TabText(tabs, index), r.left, r.top, r.right - r.left, r.bottom - r.top, CaptionTextFormat);
+    if (focused) DrawFocusBox(dc, r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+// The whole control on an off-screen surface: background, page frame, the tabs, the selected
+// one last so that it covers the frame beneath it.
+void DrawTabControl(HWND tabs, HDC s, int w, int h)
+{
+    const DpiScale scale = ScaleFor(tabs);
+    const LONG style = GetWindowLongW(tabs, GWL_STYLE);
+    const bool enabled = IsWindowEnabled(tabs) != 0, bottom = (style & TCS_BOTTOM) != 0;
+    // The background the parent gives its controls, as the control itself asks for it.
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(tabs), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(s),
+                                                       reinterpret_cast<LPARAM>(tabs)));
+    RECT all{0, 0, w, h};
+    FillRect(s, &all, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    SelectObject(s, reinterpret_cast<HFONT>(SendMessageW(tabs, WM_GETFONT, 0, 0)));
+    SetBkMode(s, TRANSPARENT);
+
+    const int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+    const int selected = static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
+    const INT_PTR hot = GetSkinProp(tabs, prop::HmIndex);
+    RECT row{w, h, 0, 0};
+    for (int i = 0; i < count; ++i) {
+        RECT r{};
+        if (!SendMessageW(tabs, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r))) continue;
+        row = {std::min(row.left, r.left), std::min(row.top, r.top), std::max(row.right, r.right),
+               std::max(row.bottom, r.bottom)};
+    }
+    if (!(style & TCS_BUTTONS)) {
+        const int top = count && !bottom ? row.bottom : 0, end = count && bottom ? row.top : h;
+        FrameSolidRect(s, 0, top, w, end - top, enabled ? FrameColor : DisabledFrameColor, scale(1));
+    }
+    const bool focused = GetFocus() == tabs;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 0; i < count; ++i) {
+            RECT r{};
+            if ((i == selected) != (pass == 1) || !SendMessageW(tabs, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r)))
+                continue;
+            INT_PTR state = i == hot ? look::Hot : look::Normal;
+            if (i == selected) {
+                state = look::Pressed;
+                if (!(style & TCS_BUTTONS)) {
+                    InflateRect(&r, scale(kSelectedRise), 0);
+                    (bottom ? r.bottom : r.top) += bottom ? scale(kSelectedRise) : -scale(kSelectedRise);
+                    (bottom ? r.top : r.bottom) += bottom ? -scale(1) : scale(1);
+                }
+            }
+            DrawTab(tabs, s, r, i, enabled ? state : look::Disabled, focused && i == selected, scale);
+        }
+    }
+}
+
+}  // namespace
+
+LRESULT PaintTabControl(HWND tabs)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(tabs, &ps);
+    RECT client{};
+    GetClientRect(tabs, &client);
+    OwnedSurface surface(CreateSkinSurface(client.right, client.bottom));
+    if (surface) {
+        DrawTabControl(tabs, surface.get(), client.right, client.bottom);
+        // The scroll arrows of a row too long for the control are a child that paints itself.
+        for (HWND child = GetWindow(tabs, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            RECT r{};
+            if (!IsWindowVisible(child) || !GetWindowRect(child, &r)) continue;
+            MapWindowPoints(nullptr, tabs, reinterpret_cast<POINT*>(&r), 2);
+            ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+        }
+        BitBlt(dc, 0, 0, client.right, client.bottom, surface.get(), 0, 0, SRCCOPY);
+    }
+    EndPaint(tabs, &ps);
+    return 0;
+}
+
+}  // namespace skin

@@ -1,0 +1,198 @@
+// Tabs, scroll-bar controls, track bars, toolbars and list and tree views, driven with real
+// pointer input in the gallery's controls window: the same results with and without the skin,
+// and the skin's colours in each state while it is on.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <map>
+#include <set>
+#include <cstring>
+#include <functional>
+
+#include "controls_window.h"
+#include "skin/draw/colors.h"
+#include "skin/draw/skin_images.h"
+#include "skin/support/skin_fixture.h"
+
+namespace {
+
+using namespace skintest;
+using namespace gallery;
+
+// What the window's own procedure heard, below the skin: scroll requests and commands.
+struct Heard {
+    inline static std::vector<std::pair<UINT, WPARAM>> log;
+    inline static WNDPROC next = nullptr;
+    static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
+    {
+        if (msg == WM_HSCROLL || msg == WM_VSCROLL || msg == WM_COMMAND) log.push_back({msg, wp});
+        return CallWindowProcW(next, w, msg, wp, lp);
+    }
+};
+
+POINT OnScreen(HWND w, int x, int y)
+{
+    POINT p{x, y};
+    ClientToScreen(w, &p);
+    return p;
+}
+
+void Mouse(DWORD flags, POINT p)
+{
+    const int cx = GetSystemMetrics(SM_CXSCREEN) - 1, cy = GetSystemMetrics(SM_CYSCREEN) - 1;
+    INPUT in{INPUT_MOUSE, {}};
+    in.mi = {p.x * 65535 / cx, p.y * 65535 / cy, 0, flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 0, 0};
+    SendInput(1, &in, sizeof in);
+}
+
+std::uint32_t ScreenPixel(POINT p)
+{
+    HDC screen = GetDC(nullptr);
+    const std::uint32_t c = test::DcPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+// Whether the screen shows, at p, one of the colours of a cell of a skin image.
+bool ShowsCell(POINT p, HDC image, RECT cell)
+{
+    std::set<std::uint32_t> colors;
+    for (int y = cell.top; y < cell.bottom; ++y)
+        for (int x = cell.left; x < cell.right; ++x) colors.insert(test::DcPixel(image, x, y));
+    return colors.count(ScreenPixel(p)) != 0;
+}
+bool ShowsFace(POINT p, int state) { return ShowsCell(p, SkinImages().ButtonFaceImage, {1, 21 * state + 3, 6, 21 * state + 18}); }
+
+RECT ItemRect(HWND w, UINT message, WPARAM index, LONG left = 0)
+{
+    RECT r{left, 0, 0, 0};
+    SendMessageW(w, message, index, reinterpret_cast<LPARAM>(&r));
+    return r;
+}
+POINT Middle(HWND w, RECT r) { return OnScreen(w, (r.left + r.right) / 2, (r.top + r.bottom) / 2); }
+
+// A press held inside the control's own tracking loop: the steps run on a timer the loop
+// dispatches, the last one releases the button.
+std::vector<std::function<void()>> g_steps;
+void CALLBACK NextStep(HWND, UINT, UINT_PTR id, DWORD)
+{
+    if (g_steps.empty()) return (void)KillTimer(nullptr, id);
+    g_steps.front()();
+    g_steps.erase(g_steps.begin());
+}
+void HoldDown(POINT p, std::vector<std::function<void()>> steps)
+{
+    g_steps = std::move(steps);
+    Mouse(0, p);
+    test::Pump(50);
+    SetTimer(nullptr, 0, 40, NextStep);
+    Mouse(MOUSEEVENTF_LEFTDOWN, p);
+    test::PumpUntil([] { return g_steps.empty(); }, 3000);
+    test::Pump(100);
+}
+
+struct Outcome {
+    std::vector<int> positions;
+    std::vector<std::pair<UINT, WPARAM>> heard;
+    std::map<std::string, bool> looks;  // the skin's look, where and in which state
+};
+
+Outcome Drive(bool skinned)
+{
+    test::Window window{CreateControlsWindow(GetModuleHandleW(nullptr), 20, 20)};
+    Heard::log.clear();
+    Heard::next = WNDPROC(SetWindowLongPtrW(window, GWLP_WNDPROC, LONG_PTR(&Heard::Proc)));
+    if (skinned) REQUIRE(SkinWindowEx(window, SkinChildrenFlag) == 1);
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    test::Pump(200);
+    Outcome o;
+    auto item = [&](int id) { return GetDlgItem(window, id); };
+    auto pump = [] { test::Pump(150); };
+    auto click = [&](POINT p) { Mouse(0, p), pump(), Mouse(MOUSEEVENTF_LEFTDOWN, p), Mouse(MOUSEEVENTF_LEFTUP, p), pump(); };
+
+    HWND tabs = item(Tabs);
+    const RECT first = ItemRect(tabs, TCM_GETITEMRECT, 0);
+    Mouse(0, Middle(tabs, first)), pump();
+    o.looks["tab hot"] = ShowsFace(OnScreen(tabs, first.left + 4, (first.top + first.bottom) / 2), look::Hot);
+    click(Middle(tabs, first));
+    o.positions.push_back(int(SendMessageW(tabs, TCM_GETCURSEL, 0, 0)));
+    o.looks["tab selected"] = ShowsFace(OnScreen(tabs, first.left + 4, (first.top + first.bottom) / 2), look::Pressed);
+    o.looks["tab page frame"] = ScreenPixel(OnScreen(tabs, 100, ItemRect(tabs, TCM_GETITEMRECT, 2).bottom)) == FrameColor;
+
+    HWND bar = item(ScrollVertical);
+    RECT bounds{};
+    GetClientRect(bar, &bounds);
+    const int arrow = GetSystemMetrics(SM_CYVSCROLL);
+    HDC drop = SkinImages().DropButtonImage;
+    HoldDown(OnScreen(bar, bounds.right / 2, bounds.bottom - arrow / 2), {[&] {
+        o.looks["arrow pressed"] = ShowsCell(OnScreen(bar, 2, bounds.bottom - arrow / 2), drop, {5, 2, 7, 17});
+        Mouse(MOUSEEVENTF_LEFTUP, OnScreen(bar, bounds.right / 2, bounds.bottom - arrow / 2));
+    }});
+    o.positions.push_back(GetScrollPos(bar, SB_CTL));
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    GetScrollBarInfo(bar, OBJID_CLIENT, &info);
+    const int thumb = (info.xyThumbTop + info.xyThumbBottom) / 2;
+    HoldDown(OnScreen(bar, bounds.right / 2, thumb), {[&] { Mouse(0, OnScreen(bar, bounds.right / 2, thumb - 30)); }, [&] {
+        o.looks["thumb dragged"] = ShowsFace(OnScreen(bar, bounds.right / 2, thumb - 30), look::Pressed);
+        o.positions.push_back(GetScrollPos(bar, SB_CTL));
+        Mouse(MOUSEEVENTF_LEFTUP, OnScreen(bar, bounds.right / 2, thumb - 30));
+    }});
+    o.positions.push_back(GetScrollPos(bar, SB_CTL));
+    o.looks["scroll track"] = ScreenPixel(OnScreen(item(ScrollHorizontal), 100, 0)) == DisabledFrameColor;
+
+    HWND track = item(Track);
+    const RECT knob = ItemRect(track, TBM_GETTHUMBRECT, 0);
+    Mouse(0, Middle(track, knob)), pump(), Mouse(MOUSEEVENTF_LEFTDOWN, Middle(track, knob)), pump();
+    const POINT moved{Middle(track, knob).x + 45, Middle(track, knob).y};
+    Mouse(0, moved), pump();
+    o.looks["track thumb dragged"] = ShowsFace(moved, look::Pressed);
+    Mouse(MOUSEEVENTF_LEFTUP, moved), pump();
+    o.positions.push_back(int(SendMessageW(track, TBM_GETPOS, 0, 0)));
+    o.looks["track channel"] = ScreenPixel(OnScreen(track, ItemRect(track, TBM_GETCHANNELRECT, 0).left + 2,
+                                                    ItemRect(track, TBM_GETCHANNELRECT, 0).top)) == FrameColor;
+
+    HWND toolbar = GetDlgItem(item(Rebar), Toolbar);
+    const RECT play = ItemRect(toolbar, TB_GETITEMRECT, 0), mute = ItemRect(toolbar, TB_GETITEMRECT, 2);
+    Mouse(0, OnScreen(toolbar, play.left + 3, (play.top + play.bottom) / 2)), pump();
+    o.looks["tool hot"] = ShowsFace(OnScreen(toolbar, play.left + 3, (play.top + play.bottom) / 2), look::Hot);
+    o.looks["tool checked"] = ShowsFace(OnScreen(toolbar, mute.left + 3, (mute.top + mute.bottom) / 2), look::Pressed);
+    click(Middle(toolbar, play));
+
+    HWND list = item(ListView);
+    const RECT row = ItemRect(list, LVM_GETITEMRECT, 4, LVIR_BOUNDS);
+    click(OnScreen(list, row.left + 8, (row.top + row.bottom) / 2));
+    o.positions.push_back(int(SendMessageW(list, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED)));
+    o.looks["list selected"] = ScreenPixel(OnScreen(list, row.right - 4, (row.top + row.bottom) / 2)) == PressedFrameColor;
+    HWND tree = item(TreeView);
+    auto settings = HTREEITEM(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)));
+    RECT text{};
+    std::memcpy(&text, &settings, sizeof settings);  // the item goes in where its rectangle comes out
+    SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text));
+    click(Middle(tree, text));
+    o.positions.push_back(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0) == LPARAM(settings));
+    o.looks["tree selected"] = ScreenPixel(OnScreen(tree, text.left + 1, text.top + 1)) == PressedFrameColor;
+    o.heard = Heard::log;
+    return o;
+}
+
+}  // namespace
+
+TEST_CASE("tabs, scroll bars, track bars, toolbars, list and tree views: real input as without the skin, in its look")
+{
+    CursorAway();
+    const Outcome plain = Drive(false), skinned = Drive(true);
+    // Tab 0, one line down from 50, dragged up and let go, track bar moved, list row 4, tree item.
+    CHECK(plain.positions == std::vector<int>{0, 51, plain.positions[2], plain.positions[2], plain.positions[4], 4, 1});
+    CHECK(plain.positions[2] < 40);
+    CHECK(plain.positions[4] > 4);
+    CHECK(skinned.positions == plain.positions);
+    CHECK(skinned.heard == plain.heard);
+    for (const auto& [where, shown] : skinned.looks) {
+        CAPTURE(where);
+        CHECK(shown);
+        CHECK_FALSE(plain.looks.at(where));
+    }
+    CHECK(SkinnedWindowCount() == 0);
+}
