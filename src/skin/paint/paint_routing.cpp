@@ -10,6 +10,7 @@
 #include "skin/paint/header_painters.h"
 #include "skin/paint/paint_handlers.h"
 #include "skin/paint/progress_painters.h"
+#include "skin/paint/rebar_painters.h"
 #include "skin/paint/scroll_bar_painters.h"
 #include "skin/paint/skin_frame.h"
 #include "skin/paint/tab_painters.h"
@@ -87,6 +88,8 @@ LRESULT OnPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPAR
         return PaintScrollBarWindow(window);
     case ControlKind::Tab:
         return PaintTabControl(window);
+    case ControlKind::Rebar:
+        return PaintRebarWindow(previous, window, message, wParam, lParam);
     default:
         // Containers and every other window paint themselves.
         return CallPrevious(previous, window, message, wParam, lParam);
