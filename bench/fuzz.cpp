@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "fuzz_messages.h"
+#include "controls_window.h"
 #include "gallery_form.h"
 #include "process_figures.h"
 #include "skin/core/skinner.h"
@@ -274,6 +275,16 @@ int main(int argc, char** argv)
     if (!plain) skin::SkinWindow(form);
     gallery::ShowGalleryForm(form, SW_SHOWNORMAL);
     std::vector<HWND> targets = Targets(form);
+    // The other common controls, in a main window skinned with everything inside it.
+    HWND controls = gallery::CreateControlsWindow(GetModuleHandleW(nullptr), 60, 660);
+    if (!controls) return 2;
+    if (!plain) skin::SkinWindowEx(controls, skin::SkinChildrenFlag);
+    ShowWindow(controls, SW_SHOWNOACTIVATE);
+    targets.push_back(controls);
+    EnumChildWindows(controls, AddWindow, reinterpret_cast<LPARAM>(&targets));
+    // The toolbar destroys itself on some of these messages (WM_CTLCOLORLISTBOX among them), with
+    // or without the skin: it is drawn, hovered and clicked in the soak instead.
+    targets.erase(std::find(targets.begin(), targets.end(), GetDlgItem(GetDlgItem(controls, gallery::Rebar), gallery::Toolbar)));
     for (HWND t : targets)
         if (!plain && !Skinned(t)) skin::SkinWindow(t);
     bench::PumpFor(2000);  // the focus fade ends
@@ -302,7 +313,7 @@ int main(int argc, char** argv)
         WPARAM w;
         LPARAM l;
         args.Make(m, target, w, l);
-        if (fuzz::ClicksUnreachableOption(target, m, w)) {
+        if (fuzz::ClicksUnreachableOption(target, m, w) || fuzz::WaitsForRelease(target, m)) {
             --i;
             continue;
         }
@@ -344,6 +355,7 @@ int main(int argc, char** argv)
     if (end.timers) bench::PrintTimers(bench::RunningTimers(500));
 
     DestroyWindow(form);
+    DestroyWindow(controls);
     bench::DrainMessages();
     SelectObject(dc, oldBitmap);
     DeleteObject(bitmap);

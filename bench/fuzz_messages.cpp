@@ -111,13 +111,22 @@ bool ClicksUnreachableOption(HWND target, UINT m, WPARAM w)
     return button && (GetWindowLongW(target, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
 }
 
+bool WaitsForRelease(HWND target, UINT m)
+{
+    if (m != WM_LBUTTONDOWN && m != WM_LBUTTONDBLCLK && m != WM_RBUTTONDOWN && m != WM_RBUTTONDBLCLK) return false;
+    wchar_t name[32] = L"";
+    GetClassNameW(target, name, 32);
+    return !wcscmp(name, L"ScrollBar") || !wcscmp(name, L"SysListView32") || !wcscmp(name, L"SysTreeView32");
+}
+
 const std::vector<UINT>& RoutedMessages()
 {
     static const std::vector<UINT> routed = {
         WM_DESTROY, WM_SIZE, WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS, WM_ENABLE, WM_PAINT,
         WM_WINDOWPOSCHANGING, WM_NCPAINT, WM_GETDLGCODE, BM_SETSTYLE, WM_KEYDOWN, WM_KEYUP,
         WM_TIMER, WM_ENTERIDLE, WM_CTLCOLORLISTBOX, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP,
-        WM_LBUTTONDBLCLK, WM_MOUSELEAVE,
+        WM_LBUTTONDBLCLK, WM_MOUSELEAVE, WM_NOTIFY, WM_HSCROLL, WM_VSCROLL, SBM_SETPOS, SBM_SETRANGE,
+        SBM_SETRANGEREDRAW, SBM_ENABLE_ARROWS, SBM_SETSCROLLINFO,
     };
     return routed;
 }

@@ -38,6 +38,10 @@ Shape ShapeOf(UINT message);
 // windows, and never stops; a person cannot click such a button, so the fuzz does not either.
 bool ClicksUnreachableOption(HWND target, UINT message, WPARAM wParam);
 
+// A press sent to a control that tracks it in a loop of its own (a scroll bar, a list or tree
+// view) waits for a release that no message brings: the system's controls do so without the skin.
+bool WaitsForRelease(HWND target, UINT message);
+
 // Every message the skin's window procedure routes.
 const std::vector<UINT>& RoutedMessages();
 

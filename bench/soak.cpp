@@ -18,6 +18,7 @@
 #include <random>
 #include <vector>
 
+#include "controls_window.h"
 #include "gallery_form.h"
 #include "process_figures.h"
 #include "skin/core/skinner.h"
@@ -120,6 +121,27 @@ bool InputCycle(HWND target, std::mt19937& random)
     return pressed;
 }
 
+BOOL CALLBACK AddWindow(HWND window, LPARAM list)
+{
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+// A click on a common control: the press and the release go in together, as some of these
+// controls (scroll bars, list and tree views) follow a press in a loop of their own until the
+// release comes.
+void ClickCycle(HWND target, std::mt19937& random)
+{
+    SendMouse(MOUSEEVENTF_MOVE, PointIn(target, random));
+    bench::PumpFor(4);
+    INPUT in[2]{};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, in, sizeof in[0]);
+    bench::PumpFor(4);
+}
+
 bool Check(bool ok, const char* what)
 {
     if (!ok) std::printf("FAILED: %s\n", what);
@@ -152,6 +174,13 @@ int main(int argc, char** argv)
             targets.push_back(part);
         if (id >= gallery::ComboSimple && id <= gallery::DriveList) combos.push_back(part);
     }
+    // The other common controls, in a main window skinned with everything inside it.
+    HWND controls = gallery::CreateControlsWindow(GetModuleHandleW(nullptr), 40, 680);
+    if (!controls) return 2;
+    skin::SkinWindowEx(controls, skin::SkinChildrenFlag);
+    ShowWindow(controls, SW_SHOWNOACTIVATE);
+    std::vector<HWND> common;
+    EnumChildWindows(controls, AddWindow, reinterpret_cast<LPARAM>(&common));
     HWND focus = GetFocus();
     Settle(parts);
     const bench::Figures start = bench::Measure();
@@ -172,12 +201,16 @@ int main(int argc, char** argv)
         if (i % WaitEvery == 0) WaitForFades(parts);
         if (i == warmCycle) warm = bench::PrivateBytes();
     }
+    for (int i = 1; i <= inputCycles / 4; ++i) ClickCycle(common[i % common.size()], random);
+    SetForegroundWindow(form);
     const SIZE_T afterInput = bench::PrivateBytes();
 
     for (int i = 0; i < attachCycles; ++i) {
         skin::DetachSkin(form);
         bench::DrainMessages();
         skin::SkinWindow(form);
+        skin::DetachSkin(controls);
+        skin::SkinWindowEx(controls, skin::SkinChildrenFlag);
         bench::DrainMessages();
     }
 
@@ -202,6 +235,7 @@ int main(int argc, char** argv)
     std::printf("soak: %d input cycles over %zu controls, %d attach/detach cycles, %d late buttons (%d-bit), %.0f s\n",
                 inputCycles, targets.size(), attachCycles, lateCycles, static_cast<int>(sizeof(void*) * 8),
                 (GetTickCount() - startTicks) / 1000.0);
+    std::printf("  and %d clicks over the %zu windows of the common controls' window\n", inputCycles / 4, common.size());
     std::printf("  presses that reached an enabled control (progress bars take none): %d of %d\n", pressesSeen, pressesExpected);
     std::printf("  late buttons destroyed while they faded in: %d of %d\n", lateFades, lateCycles);
     bench::PrintFigures(start, end);
@@ -210,6 +244,7 @@ int main(int argc, char** argv)
                 static_cast<long long>(end.privateBytes) - static_cast<long long>(warm));
 
     DestroyWindow(form);
+    DestroyWindow(controls);
     bench::DrainMessages();
     const long gdiAfterForm = skin::gdi::LiveObjectCount();
     std::printf("  GDI objects after the form is destroyed: %ld (before it was made: %ld)\n", gdiAfterForm,
