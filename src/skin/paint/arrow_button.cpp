@@ -19,17 +19,19 @@ constexpr int kArrowX = 8, kArrowW = 7, kArrowH = 4;
 constexpr int kFaceLeft = 2, kFaceTop = 1, kFaceRight = 1, kFaceBottom = 1;
 
 // The image holds the arrow pointing down; the other directions are that glyph turned, pixel by
-// pixel, on a surface of its own (the glyph is 28 pixels).
-void TurnArrow(HDC image, int glyphY, Arrow arrow, const OwnedSurface& turned)
+// pixel (it has 28), onto the target at (x, y), key pixels left out.
+void TurnArrow(HDC image, int glyphY, Arrow arrow, HDC target, int x0, int y0, bool skipKey)
 {
+    const COLORREF key = ToColorRef(KeyColor);
     for (int y = 0; y < kArrowH; ++y) {
         for (int x = 0; x < kArrowW; ++x) {
             const COLORREF pixel = GetPixel(image, kArrowX + x, glyphY + y);
+            if (skipKey && pixel == key) continue;
             switch (arrow) {
-            case Arrow::Up: SetPixelV(turned.get(), x, kArrowH - 1 - y, pixel); break;
-            case Arrow::Left: SetPixelV(turned.get(), kArrowH - 1 - y, x, pixel); break;
-            case Arrow::Right: SetPixelV(turned.get(), y, x, pixel); break;
-            case Arrow::Down: SetPixelV(turned.get(), x, y, pixel); break;
+            case Arrow::Up: SetPixelV(target, x0 + x, y0 + kArrowH - 1 - y, pixel); break;
+            case Arrow::Left: SetPixelV(target, x0 + kArrowH - 1 - y, y0 + x, pixel); break;
+            case Arrow::Right: SetPixelV(target, x0 + y, y0 + x, pixel); break;
+            case Arrow::Down: SetPixelV(target, x0 + x, y0 + y, pixel); break;
             }
         }
     }
@@ -54,11 +56,14 @@ void DrawArrowButton(HDC dc, int x, int y, int w, int h, INT_PTR state, bool ena
                          image, kArrowX, glyphY, kArrowW, kArrowH, KeyColor);
     const bool across = arrow == Arrow::Left || arrow == Arrow::Right;
     if (across) std::swap(aw, ah);
+    const int gx = x + RoundHalfEven((w - aw) / 2.0), gy = y + RoundHalfEven((h - ah) / 2.0);
+    // At its own size the turned glyph goes straight onto the button; larger, it is turned on a
+    // surface of its own first and scaled from there.
+    if (scale.base()) return TurnArrow(image, glyphY, arrow, dc, gx, gy, true);
     OwnedSurface turned(CreateSkinSurface(across ? kArrowH : kArrowW, across ? kArrowW : kArrowH));
     if (!turned) return;
-    TurnArrow(image, glyphY, arrow, turned);
-    BlitGlyph(dc, x + RoundHalfEven((w - aw) / 2.0), y + RoundHalfEven((h - ah) / 2.0), aw, ah,
-              turned.get(), 0, 0, across ? kArrowH : kArrowW, across ? kArrowW : kArrowH, KeyColor);
+    TurnArrow(image, glyphY, arrow, turned.get(), 0, 0, false);
+    BlitGlyph(dc, gx, gy, aw, ah, turned.get(), 0, 0, across ? kArrowH : kArrowW, across ? kArrowW : kArrowH, KeyColor);
 }
 
 }  // namespace skin
