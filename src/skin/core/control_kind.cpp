@@ -63,7 +63,11 @@ ControlKind GetControlKind(HWND window)
     std::string name = GetWindowClassName(window);
     for (char& c : name)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return ControlKindOf(name);
+    const ControlKind kind = ControlKindOf(name);
+    if (kind == ControlKind::CommandButton && name == "button" &&
+        (GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX)
+        return ControlKind::GroupBox;
+    return kind;
 }
 
 bool IsContainer(HWND window)

@@ -20,6 +20,8 @@ enum class ControlKind {
     DropDownList,
     Grid,
     Other,
+    // The common controls of a program's own windows.
+    GroupBox,  // a "button" of type BS_GROUPBOX
 };
 
 // The class name as registered (not lower-cased); empty when it cannot be read. Names of 255
@@ -29,7 +31,8 @@ std::string GetWindowClassName(HWND window);
 // Kind of an already lower-cased class name.
 ControlKind ControlKindOf(std::string_view lowerClassName);
 
-// Kind of a window, from its class name lower-cased.
+// Kind of a window, from its class name lower-cased (and, for the plain "button" class, its type:
+// a group box is no command button).
 ControlKind GetControlKind(HWND window);
 
 // Whether the skin treats the window as a form: its kind is Container, or SkinWindowEx gave it the

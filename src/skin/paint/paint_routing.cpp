@@ -7,6 +7,7 @@
 #include "skin/paint/button_faces.h"
 #include "skin/paint/check_option_painters.h"
 #include "skin/paint/combo_painters.h"
+#include "skin/paint/common_control_painters.h"
 #include "skin/paint/header_painters.h"
 #include "skin/paint/paint_handlers.h"
 #include "skin/paint/progress_painters.h"
@@ -81,6 +82,8 @@ LRESULT OnPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPAR
         return PaintProgressBar(window);
     case ControlKind::Header:
         return PaintHeaderBar(window);
+    case ControlKind::GroupBox:
+        return PaintGroupBox(window);
     default:
         // Containers and every other window paint themselves.
         return CallPrevious(previous, window, message, wParam, lParam);

@@ -1,0 +1,81 @@
+// The common controls of the gallery's controls window, unskinned against skinned, under real
+// pointer input.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "controls_window.h"
+#include "skin/draw/skin_images.h"
+#include "skin/support/check_combo_form.h"
+
+using namespace skintest;
+using test::WindowPixel;
+
+namespace {
+
+// Real pointer input at (x, y) of the window's client area: a move, with the button flags given.
+void Mouse(HWND w, int x, int y, DWORD flags = 0)
+{
+    POINT p{x, y};
+    ClientToScreen(w, &p);
+    const int cx = GetSystemMetrics(SM_CXSCREEN) - 1, cy = GetSystemMetrics(SM_CYSCREEN) - 1;
+    INPUT in{INPUT_MOUSE, {}};
+    in.mi = {p.x * 65535 / cx, p.y * 65535 / cy, 0, flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 0, 0};
+    SendInput(1, &in, sizeof in);
+    test::Pump(150);
+}
+
+RECT Client(HWND w) { RECT r{}; GetClientRect(w, &r); return r; }
+
+struct ControlsWindow {
+    test::Window window{gallery::CreateControlsWindow(GetModuleHandleW(nullptr), 20, 20)};
+    HWND operator[](int id) const { return GetDlgItem(window, id); }
+    ControlsWindow() { ShowWindow(window, SW_SHOW), SetForegroundWindow(window), CursorAway(), test::Pump(100); }
+};
+
+}  // namespace
+
+TEST_CASE("group boxes: the skin's colours where the system drew its own, the same behaviour")
+{
+    ControlsWindow c;
+    HWND group = c[gallery::GroupBox];
+    const RECT box = Client(group);
+    HDC dc = GetDC(group);
+    TEXTMETRICW font{};
+    SelectObject(dc, HFONT(SendMessageW(group, WM_GETFONT, 0, 0))), GetTextMetricsW(dc, &font), ReleaseDC(group, dc);
+    const int top = font.tmHeight / 2;  // the top line runs through the middle of the caption
+    struct Probe { const char* what; HWND w; int x, y; std::function<std::uint32_t()> colour; std::function<void()> before = [] {}; };
+    const std::uint32_t frame = skin::FrameColor, disabled = skin::DisabledFrameColor;
+    const Probe probes[] = {
+        {"group box line", group, 0, box.bottom / 2, [=] { return frame; }},
+        {"group box top line", group, box.right - 4, top, [=] { return frame; }},
+        {"disabled group box", c[gallery::GroupDisabled], 0, 20, [=] { return disabled; }},
+    };
+    MessageLog log(c.window);  // the parent's own procedure, below the skin
+    const NoLeaks noLeaks;
+    for (bool skinned : {false, true}) {
+        CAPTURE(skinned);
+        if (skinned) {
+            REQUIRE(skin::SkinWindowEx(c.window, skin::SkinChildrenFlag) == 1);
+            test::Pump(100);
+        }
+        for (const Probe& p : probes) {
+            const std::string what = p.what;
+            CAPTURE(what);
+            p.before();
+            CHECK_MESSAGE((WindowPixel(p.w, p.x, p.y) == p.colour()) == skinned, std::hex << WindowPixel(p.w, p.x, p.y) << " " << p.colour());
+        }
+    }
+    CHECK(WindowPixel(group, 7, top) != frame);  // the caption's background over the line
+    // The options of a skinned group are on screen and take real clicks.
+    HWND second = c[gallery::GroupOptionSecond];
+    CursorAway(), test::Pump(600);
+    const RECT o = Client(second);
+    CHECK(WindowPixel(second, o.right / 2, 3) == Pixel(FaceOf(second, 0), o.right / 2, 3));
+    MessageLog::seen.clear();
+    Mouse(second, 10, o.bottom / 2, MOUSEEVENTF_LEFTDOWN), Mouse(second, 10, o.bottom / 2, MOUSEEVENTF_LEFTUP);
+    CHECK(MessageLog::Count(WM_COMMAND) >= 1);
+    // The skin off leaves nothing of its own.
+    skin::DetachSkin(c.window);
+    for (HWND w : {group}) CHECK(SkinPropNames(w).empty());
+}
