@@ -37,6 +37,7 @@ constexpr std::array kKindNames{
     KindName{"datalistwndclass", ControlKind::DataList},
     KindName{"dblistwndclass", ControlKind::DataList},
     KindName{"combolbox", ControlKind::DropDownList},
+    KindName{"msctls_statusbar32", ControlKind::StatusBar},
 };
 
 }  // namespace

@@ -22,6 +22,7 @@ enum class ControlKind {
     Other,
     // The common controls of a program's own windows.
     GroupBox,  // a "button" of type BS_GROUPBOX
+    StatusBar,
 };
 
 // The class name as registered (not lower-cased); empty when it cannot be read. Names of 255

@@ -7,5 +7,6 @@
 namespace skin {
 
 LRESULT PaintGroupBox(HWND box);
+LRESULT PaintStatusBar(HWND bar);
 
 }  // namespace skin

@@ -84,6 +84,8 @@ LRESULT OnPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPAR
         return PaintHeaderBar(window);
     case ControlKind::GroupBox:
         return PaintGroupBox(window);
+    case ControlKind::StatusBar:
+        return PaintStatusBar(window);
     default:
         // Containers and every other window paint themselves.
         return CallPrevious(previous, window, message, wParam, lParam);

@@ -35,10 +35,12 @@ struct ControlsWindow {
 
 }  // namespace
 
-TEST_CASE("group boxes: the skin's colours where the system drew its own, the same behaviour")
+TEST_CASE("group boxes and status bars: the skin's colours where the system drew its own, the same behaviour")
 {
     ControlsWindow c;
-    HWND group = c[gallery::GroupBox];
+    HWND group = c[gallery::GroupBox], status = c[gallery::StatusBar];
+    RECT part{};
+    SendMessageW(status, SB_GETRECT, 0, LPARAM(&part));
     const RECT box = Client(group);
     HDC dc = GetDC(group);
     TEXTMETRICW font{};
@@ -50,8 +52,10 @@ TEST_CASE("group boxes: the skin's colours where the system drew its own, the sa
         {"group box line", group, 0, box.bottom / 2, [=] { return frame; }},
         {"group box top line", group, box.right - 4, top, [=] { return frame; }},
         {"disabled group box", c[gallery::GroupDisabled], 0, 20, [=] { return disabled; }},
+        {"status bar separator", status, part.right, part.bottom / 2, [=] { return frame; }},
     };
     MessageLog log(c.window);  // the parent's own procedure, below the skin
+    SendMessageW(status, SB_SETTEXTW, 1 | SBT_OWNERDRAW, 7);
     const NoLeaks noLeaks;
     for (bool skinned : {false, true}) {
         CAPTURE(skinned);
@@ -65,6 +69,10 @@ TEST_CASE("group boxes: the skin's colours where the system drew its own, the sa
             p.before();
             CHECK_MESSAGE((WindowPixel(p.w, p.x, p.y) == p.colour()) == skinned, std::hex << WindowPixel(p.w, p.x, p.y) << " " << p.colour());
         }
+        // Owner-drawn parts are still the parent's to draw.
+        MessageLog::seen.clear();
+        RedrawWindow(status, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        CHECK(MessageLog::Count(WM_DRAWITEM) == 1);
     }
     CHECK(WindowPixel(group, 7, top) != frame);  // the caption's background over the line
     // The options of a skinned group are on screen and take real clicks.
@@ -75,7 +83,14 @@ TEST_CASE("group boxes: the skin's colours where the system drew its own, the sa
     MessageLog::seen.clear();
     Mouse(second, 10, o.bottom / 2, MOUSEEVENTF_LEFTDOWN), Mouse(second, 10, o.bottom / 2, MOUSEEVENTF_LEFTUP);
     CHECK(MessageLog::Count(WM_COMMAND) >= 1);
+    // In simple mode the one text replaces the parts and their separators.
+    SendMessageW(status, SB_SIMPLE, TRUE, 0), SendMessageW(status, SB_SETTEXTW, SB_SIMPLEID, LPARAM(L"Simple"));
+    test::Pump(50);
+    CHECK(WindowPixel(status, part.right, part.bottom / 2) != frame);
+    int text = 0;  // pixels of the text colour
+    for (int x = 0; x < part.right; ++x) text += WindowPixel(status, x, part.bottom / 2) == 0;
+    CHECK(text > 0);
     // The skin off leaves nothing of its own.
     skin::DetachSkin(c.window);
-    for (HWND w : {group}) CHECK(SkinPropNames(w).empty());
+    for (HWND w : {group, status}) CHECK(SkinPropNames(w).empty());
 }
