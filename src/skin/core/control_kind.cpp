@@ -38,6 +38,7 @@ constexpr std::array kKindNames{
     KindName{"dblistwndclass", ControlKind::DataList},
     KindName{"combolbox", ControlKind::DropDownList},
     KindName{"msctls_statusbar32", ControlKind::StatusBar},
+    KindName{"msctls_updown32", ControlKind::UpDown},
 };
 
 }  // namespace

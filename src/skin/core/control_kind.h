@@ -23,6 +23,7 @@ enum class ControlKind {
     // The common controls of a program's own windows.
     GroupBox,  // a "button" of type BS_GROUPBOX
     StatusBar,
+    UpDown,
 };
 
 // The class name as registered (not lower-cased); empty when it cannot be read. Names of 255

@@ -231,6 +231,7 @@ void SetUpKindState(HWND window)
         SetSkinProp(window, prop::OldState, 0);
         break;
     case ControlKind::Header:
+    case ControlKind::UpDown:
         SetSkinProp(window, prop::MouseFlag, 0);
         SetSkinProp(window, prop::HdIndex, -1);
         SetSkinProp(window, prop::HmIndex, -1);
@@ -274,6 +275,7 @@ void RemoveKindState(HWND window)
         RemoveSkinProp(window, prop::OldState);
         break;
     case ControlKind::Header:
+    case ControlKind::UpDown:
         RemoveSkinProp(window, prop::MouseFlag);
         RemoveSkinProp(window, prop::HdIndex);
         RemoveSkinProp(window, prop::HmIndex);

@@ -4,6 +4,7 @@
 #include "skin/interact/button_fade.h"
 #include "skin/interact/check_combo_tracking.h"
 #include "skin/interact/header_tracking.h"
+#include "skin/interact/up_down_tracking.h"
 
 namespace skin {
 namespace {
@@ -18,6 +19,7 @@ LRESULT PassThen(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPA
     const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
     work(kind);
     TrackCheckOrCombo(window, kind, message, wParam, lParam);
+    if (kind == ControlKind::UpDown) TrackUpDown(window, message, lParam);
     return result;
 }
 

@@ -8,5 +8,6 @@ namespace skin {
 
 LRESULT PaintGroupBox(HWND box);
 LRESULT PaintStatusBar(HWND bar);
+LRESULT PaintUpDown(HWND upDown);
 
 }  // namespace skin

@@ -86,6 +86,8 @@ LRESULT OnPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPAR
         return PaintGroupBox(window);
     case ControlKind::StatusBar:
         return PaintStatusBar(window);
+    case ControlKind::UpDown:
+        return PaintUpDown(window);
     default:
         // Containers and every other window paint themselves.
         return CallPrevious(previous, window, message, wParam, lParam);

@@ -35,24 +35,37 @@ struct ControlsWindow {
 
 }  // namespace
 
-TEST_CASE("group boxes and status bars: the skin's colours where the system drew its own, the same behaviour")
+TEST_CASE("group boxes, status bars and up-downs: the skin's colours where the system drew its own, the same behaviour")
 {
     ControlsWindow c;
-    HWND group = c[gallery::GroupBox], status = c[gallery::StatusBar];
+    HWND group = c[gallery::GroupBox], status = c[gallery::StatusBar], upDown = c[gallery::UpDown];
+    HWND tabArrows = FindWindowExW(c[gallery::TabsMany], nullptr, UPDOWN_CLASSW, nullptr);
+    REQUIRE(tabArrows);
     RECT part{};
     SendMessageW(status, SB_GETRECT, 0, LPARAM(&part));
-    const RECT box = Client(group);
+    const RECT ud = Client(upDown), box = Client(group);
+    const int r = ud.right - 1;
     HDC dc = GetDC(group);
     TEXTMETRICW font{};
     SelectObject(dc, HFONT(SendMessageW(group, WM_GETFONT, 0, 0))), GetTextMetricsW(dc, &font), ReleaseDC(group, dc);
     const int top = font.tmHeight / 2;  // the top line runs through the middle of the caption
     struct Probe { const char* what; HWND w; int x, y; std::function<std::uint32_t()> colour; std::function<void()> before = [] {}; };
     const std::uint32_t frame = skin::FrameColor, disabled = skin::DisabledFrameColor;
+    HDC D = nullptr;  // the drop button image, once the skin is on
     const Probe probes[] = {
         {"group box line", group, 0, box.bottom / 2, [=] { return frame; }},
         {"group box top line", group, box.right - 4, top, [=] { return frame; }},
         {"disabled group box", c[gallery::GroupDisabled], 0, 20, [=] { return disabled; }},
         {"status bar separator", status, part.right, part.bottom / 2, [=] { return frame; }},
+        // The buddy covers the up-down's left columns: the probes keep to the right, on a face's top-right corner pixel.
+        {"up-down frame", upDown, r, 0, [=] { return frame; }},
+        {"up-down normal", upDown, r - 2, 3, [] { return 0xFFFFFFu; }},
+        {"tab scroll arrows", tabArrows, 0, 0, [=] { return frame; }},
+        {"up-down hot", upDown, r - 1, 1, [&] { return Pixel(D, 3, 0); }, [&] { Mouse(upDown, r - 3, ud.bottom / 4); }},
+        {"up-down lower half hot", upDown, r - 1, ud.bottom / 2, [&] { return Pixel(D, 3, 0); }, [&] { Mouse(upDown, r - 3, ud.bottom * 3 / 4); }},
+        {"up-down pressed", upDown, r - 1, 1, [&] { return Pixel(D, 7, 0); }, [&] { Mouse(upDown, r - 3, ud.bottom / 4, MOUSEEVENTF_LEFTDOWN); }},
+        {"up-down released", upDown, r - 1, 1, [&] { return Pixel(D, 3, 0); }, [&] { Mouse(upDown, r - 3, ud.bottom / 4, MOUSEEVENTF_LEFTUP); }},
+        {"up-down disabled", upDown, r, 0, [=] { return disabled; }, [&] { EnableWindow(upDown, FALSE), CursorAway(), test::Pump(600); }},
     };
     MessageLog log(c.window);  // the parent's own procedure, below the skin
     SendMessageW(status, SB_SETTEXTW, 1 | SBT_OWNERDRAW, 7);
@@ -61,13 +74,15 @@ TEST_CASE("group boxes and status bars: the skin's colours where the system drew
         CAPTURE(skinned);
         if (skinned) {
             REQUIRE(skin::SkinWindowEx(c.window, skin::SkinChildrenFlag) == 1);
-            test::Pump(100);
+            D = skin::SkinImages().DropButtonImage, test::Pump(100);
         }
+        EnableWindow(upDown, TRUE), SendMessageW(upDown, UDM_SETPOS32, 0, 42), test::Pump(50);
         for (const Probe& p : probes) {
             const std::string what = p.what;
             CAPTURE(what);
             p.before();
             CHECK_MESSAGE((WindowPixel(p.w, p.x, p.y) == p.colour()) == skinned, std::hex << WindowPixel(p.w, p.x, p.y) << " " << p.colour());
+            if (what == "up-down released") CHECK(GetDlgItemInt(c.window, gallery::UpDownBuddy, nullptr, FALSE) == 43);
         }
         // Owner-drawn parts are still the parent's to draw.
         MessageLog::seen.clear();
@@ -90,7 +105,7 @@ TEST_CASE("group boxes and status bars: the skin's colours where the system drew
     int text = 0;  // pixels of the text colour
     for (int x = 0; x < part.right; ++x) text += WindowPixel(status, x, part.bottom / 2) == 0;
     CHECK(text > 0);
-    // The skin off leaves nothing of its own.
+    // The skin off leaves nothing of its own on the three kinds.
     skin::DetachSkin(c.window);
-    for (HWND w : {group, status}) CHECK(SkinPropNames(w).empty());
+    for (HWND w : {group, status, upDown, tabArrows}) CHECK(SkinPropNames(w).empty());
 }
