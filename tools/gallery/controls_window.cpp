@@ -24,9 +24,10 @@ struct Control {
 // Below the rebar, above the status bar: group box and tabs, scroll bars, track bars and the
 // up-down with its buddy, then the list and tree views.
 const Control Controls[] = {
-    {GroupBox, L"Button", L"Group box 分组框", Child | BS_GROUPBOX, 0, 12, 44, 200, 96},
     {GroupOptionFirst, L"Button", L"First 第一", Child | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, 0, 24, 66, 170, 20},
     {GroupOptionSecond, L"Button", L"Second 第二", Child | BS_AUTORADIOBUTTON, 0, 24, 90, 170, 20},
+    // Below its options in the Z-order: a group box paints no inside, its options show through.
+    {GroupBox, L"Button", L"Group box 分组框", Child | BS_GROUPBOX, 0, 12, 44, 200, 96},
     {GroupDisabled, L"Button", L"Disabled 禁用", Child | WS_DISABLED | BS_GROUPBOX, 0, 12, 146, 200, 40},
     {Tabs, WC_TABCONTROLW, L"", Child | WS_TABSTOP | TCS_HOTTRACK, 0, 224, 44, 250, 96},
     {TabsMany, WC_TABCONTROLW, L"", Child | WS_TABSTOP, 0, 224, 146, 250, 40},
@@ -269,7 +270,8 @@ HWND CreateControlsWindow(HINSTANCE instance, int x, int y)
         wc.lpszClassName = WindowClass;
         if (!RegisterClassExW(&wc)) return nullptr;
     }
-    constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    // Without WS_CLIPCHILDREN: the background shows inside the group boxes, which paint none.
+    constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     RECT outer{0, 0, Px(ClientWidth), Px(ClientHeight)};
     AdjustWindowRectEx(&outer, style, FALSE, 0);
     HWND window = CreateWindowExW(0, WindowClass, Caption, style, x, y, outer.right - outer.left,

@@ -44,6 +44,8 @@ constexpr std::array kKindNames{
     KindName{"rebarwindow32", ControlKind::Rebar},
     KindName{"syslistview32", ControlKind::ListView},
     KindName{"systreeview32", ControlKind::TreeView},
+    KindName{"msctls_statusbar32", ControlKind::StatusBar},
+    KindName{"msctls_updown32", ControlKind::UpDown},
 };
 
 }  // namespace

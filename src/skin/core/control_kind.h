@@ -26,6 +26,8 @@ enum class ControlKind {
     Rebar,
     ListView,
     TreeView,
+    StatusBar,
+    UpDown,
     Other,
 };
 
@@ -36,7 +38,8 @@ std::string GetWindowClassName(HWND window);
 // Kind of an already lower-cased class name.
 ControlKind ControlKindOf(std::string_view lowerClassName);
 
-// Kind of a window, from its class name lower-cased.
+// Kind of a window, from its class name lower-cased (and, for the plain "button" class, its type:
+// a group box is no command button).
 ControlKind GetControlKind(HWND window);
 
 // Whether the skin treats the window as a form: its kind is Container, or SkinWindowEx gave it the

@@ -236,6 +236,7 @@ void SetUpKindState(HWND window)
         SetSkinProp(window, prop::HmIndex, -1);
         break;
     case ControlKind::Header:
+    case ControlKind::UpDown:
         SetSkinProp(window, prop::MouseFlag, 0);
         SetSkinProp(window, prop::HdIndex, -1);
         SetSkinProp(window, prop::HmIndex, -1);
@@ -286,6 +287,7 @@ void RemoveKindState(HWND window)
     case ControlKind::Header:
     case ControlKind::Tab:
     case ControlKind::ScrollBar:
+    case ControlKind::UpDown:
         RemoveSkinProp(window, prop::MouseFlag);
         RemoveSkinProp(window, prop::HdIndex);
         RemoveSkinProp(window, prop::HmIndex);

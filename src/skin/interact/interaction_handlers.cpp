@@ -7,6 +7,7 @@
 #include "skin/interact/scroll_bar_tracking.h"
 #include "skin/interact/tab_tracking.h"
 #include "skin/paint/scroll_bar_painters.h"
+#include "skin/interact/up_down_tracking.h"
 
 namespace skin {
 namespace {
@@ -21,6 +22,7 @@ LRESULT PassThen(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPA
     const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
     work(kind);
     TrackCheckOrCombo(window, kind, message, wParam, lParam);
+    if (kind == ControlKind::UpDown) TrackUpDown(window, message, lParam);
     return result;
 }
 

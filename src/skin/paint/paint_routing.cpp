@@ -7,6 +7,7 @@
 #include "skin/paint/button_faces.h"
 #include "skin/paint/check_option_painters.h"
 #include "skin/paint/combo_painters.h"
+#include "skin/paint/common_control_painters.h"
 #include "skin/paint/header_painters.h"
 #include "skin/paint/paint_handlers.h"
 #include "skin/paint/progress_painters.h"
@@ -19,12 +20,14 @@ namespace skin {
 namespace {
 
 // Push buttons are painted by the skin alone: the face of OLDSTATE at full opacity, which also
-// ends a running fade. Buttons of other styles paint themselves.
+// ends a running fade. Group boxes get the skin's frame; buttons of the other styles paint
+// themselves.
 LRESULT PaintCommandButton(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
                            LPARAM lParam)
 {
-    if (DrawsOwnFace(GetSkinProp(window, prop::OldStyle)))
-        return CallPrevious(previous, window, message, wParam, lParam);
+    const INT_PTR style = GetSkinProp(window, prop::OldStyle);
+    if ((style & BS_TYPEMASK) == BS_GROUPBOX) return PaintGroupBox(window);
+    if (DrawsOwnFace(style)) return CallPrevious(previous, window, message, wParam, lParam);
     StopFadeTimer(window);
     SetSkinProp(window, prop::AlphaLevel, 255);
     PAINTSTRUCT ps;
@@ -90,6 +93,10 @@ LRESULT OnPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPAR
         return PaintTabControl(window);
     case ControlKind::Rebar:
         return PaintRebarWindow(previous, window, message, wParam, lParam);
+    case ControlKind::StatusBar:
+        return PaintStatusBar(window);
+    case ControlKind::UpDown:
+        return PaintUpDown(window);
     default:
         // Containers and every other window paint themselves.
         return CallPrevious(previous, window, message, wParam, lParam);
