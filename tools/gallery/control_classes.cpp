@@ -59,6 +59,13 @@ bool Register(HINSTANCE instance, std::size_t i)
 
 }  // namespace
 
+bool RegisterControlClass(HINSTANCE instance, const wchar_t* name)
+{
+    for (std::size_t i = 0; i < g_classes.size(); ++i)
+        if (g_classes[i].name == name) return Register(instance, i);
+    return false;
+}
+
 bool RegisterControlClasses(HINSTANCE instance)
 {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_PROGRESS_CLASS | ICC_LISTVIEW_CLASSES};

@@ -17,5 +17,7 @@ inline constexpr wchar_t GridClass[] = L"ApexGridOleDB32";
 // Loads the common controls and registers every superclass above (once; later calls only
 // report). False when one of them could not be registered.
 bool RegisterControlClasses(HINSTANCE instance);
+// One of them, by the name above (the pointer itself), for a window that needs only that one.
+bool RegisterControlClass(HINSTANCE instance, const wchar_t* name);
 
 }  // namespace gallery

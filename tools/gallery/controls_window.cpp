@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "control_classes.h"
+
 namespace gallery {
 namespace {
 
@@ -24,8 +26,10 @@ struct Control {
 // Below the rebar, above the status bar: group box and tabs, scroll bars, track bars and the
 // up-down with its buddy, then the list and tree views.
 const Control Controls[] = {
-    {GroupOptionFirst, L"Button", L"First 第一", Child | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, 0, 24, 66, 170, 20},
-    {GroupOptionSecond, L"Button", L"Second 第二", Child | BS_AUTORADIOBUTTON, 0, 24, 90, 170, 20},
+    // Options of the application runtime's class: a plain "Button" auto option takes the skin's
+    // push-button path (its type, 9, has neither bit 1 nor bit 2).
+    {GroupOptionFirst, OptionButtonClass, L"First 第一", Child | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, 0, 24, 66, 170, 17},
+    {GroupOptionSecond, OptionButtonClass, L"Second 第二", Child | BS_AUTORADIOBUTTON, 0, 24, 90, 170, 17},
     // Below its options in the Z-order: a group box paints no inside, its options show through.
     {GroupBox, L"Button", L"Group box 分组框", Child | BS_GROUPBOX, 0, 12, 44, 200, 96},
     {GroupDisabled, L"Button", L"Disabled 禁用", Child | WS_DISABLED | BS_GROUPBOX, 0, 12, 146, 200, 40},
@@ -260,6 +264,7 @@ HWND CreateControlsWindow(HINSTANCE instance, int x, int y)
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_COOL_CLASSES |
                                              ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&icc);
+    if (!RegisterControlClass(instance, OptionButtonClass)) return nullptr;
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     if (!GetClassInfoExW(instance, WindowClass, &wc)) {
