@@ -1,8 +1,9 @@
 #!/bin/sh
 # Builds skin-sheet and draws the five skin images, 8x with a pixel grid, into
 # build/skin-sheet.bmp (and build/skin-sheet.png when ImageMagick's convert is there).
-#   tools/skin-sheet.sh [--raw DIR] [--scale N]   (--raw: the built-in skin as a skin folder: each
-#   image at its own size, DIR/<name>.bmp, and DIR/skin.ini)
+#   tools/skin-sheet.sh [--raw DIR [--raw-scale 2|3]] [--scale N]   (--raw: the built-in skin as a
+#   skin folder: each image at its own size, DIR/<name>.bmp, and DIR/skin.ini; --raw-scale: the
+#   images as pictures for high DPI, each pixel doubled or tripled)
 set -eu
 cd "$(dirname "$0")/.."
 . tools/pick-build.sh

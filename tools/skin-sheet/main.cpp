@@ -1,9 +1,10 @@
 // skin-sheet: draws the five built-in skin images, enlarged with a pixel grid and their cells
 // outlined, into one BMP; with --raw DIR also writes the skin folder of the built-in skin: each
-// image at its own size as DIR/<name>.bmp, and DIR/skin.ini with its colours.
+// image at its own size as DIR/<name>.bmp (with --raw-scale 2 or 3 as pictures for high DPI, each
+// pixel doubled or tripled), and DIR/skin.ini with its colours.
 // The pixels are read back from the surfaces the skin builds, not from its tables.
 //
-//   skin-sheet [SHEET.bmp] [--raw DIR] [--scale N]      (defaults: skin-sheet.bmp, 8)
+//   skin-sheet [SHEET.bmp] [--raw DIR [--raw-scale 1|2|3]] [--scale N]   (defaults: skin-sheet.bmp, 8)
 #include <windows.h>
 
 #include <cstdio>
@@ -35,7 +36,7 @@ std::wstring Widen(const char* s)
 
 int Usage()
 {
-    std::fputs("usage: skin-sheet [SHEET.bmp] [--raw DIR] [--scale N]\n", stderr);
+    std::fputs("usage: skin-sheet [SHEET.bmp] [--raw DIR [--raw-scale 1|2|3]] [--scale N]\n", stderr);
     return 2;
 }
 
@@ -44,11 +45,14 @@ int Usage()
 int wmain(int argc, wchar_t** argv)
 {
     std::wstring sheetPath = L"skin-sheet.bmp", rawDir;
-    int scale = 8;
+    int scale = 8, rawScale = 1;
     for (int i = 1; i < argc; ++i) {
         const std::wstring arg = argv[i];
         if (arg == L"--raw" && i + 1 < argc) {
             rawDir = argv[++i];
+        } else if (arg == L"--raw-scale" && i + 1 < argc) {
+            rawScale = _wtoi(argv[++i]);
+            if (rawScale < 1 || rawScale > 3) return Usage();
         } else if (arg == L"--scale" && i + 1 < argc) {
             scale = _wtoi(argv[++i]);
             if (scale < 2 || scale > 64) return Usage();
@@ -70,7 +74,7 @@ int wmain(int argc, wchar_t** argv)
     }
 
     int failures = 0;
-    if (!rawDir.empty() && !WriteRawSkin(rawDir, set, skin::BuiltInColors)) {
+    if (!rawDir.empty() && !WriteRawSkin(rawDir, set, skin::BuiltInColors, rawScale)) {
         std::fwprintf(stderr, L"skin-sheet: cannot write the skin folder %ls\n", rawDir.c_str());
         ++failures;
     }

@@ -28,14 +28,27 @@ std::string SkinIniText(const std::string& name, const skin::SkinColors& colors)
     return text;
 }
 
+namespace {
+
+Picture Enlarged(const Picture& image, int factor)
+{
+    Picture large{image.width * factor, image.height * factor, {}};
+    for (int y = 0; y < large.height; ++y)
+        for (int x = 0; x < large.width; ++x) large.pixels.push_back(image.at(x / factor, y / factor));
+    return large;
+}
+
+}  // namespace
+
 bool WriteRawSkin(const std::wstring& folder, const skin::SkinImageSet& images,
-                  const skin::SkinColors& colors)
+                  const skin::SkinColors& colors, int factor)
 {
     CreateDirectoryW(folder.c_str(), nullptr);
     bool written = true;
     for (const skin::SkinImageTable& t : skin::SkinImageTables) {
         const std::wstring name(t.name, t.name + std::char_traits<char>::length(t.name));
-        written &= WriteBmp(folder + L"\\" + name + L".bmp", ReadPicture(images.*t.surface, t.width, t.height));
+        written &= WriteBmp(folder + L"\\" + name + L".bmp",
+                            Enlarged(ReadPicture(images.*t.surface, t.width, t.height), factor));
     }
     const std::string ini = SkinIniText("Velmora", colors);
     FILE* file = _wfopen((folder + L"\\skin.ini").c_str(), L"wb");

@@ -8,6 +8,7 @@
 // skin.ini naming the skin and every colour it has.
 std::string SkinIniText(const std::string& name, const skin::SkinColors& colors);
 
-// Writes the folder (made when missing); false when a file cannot be written.
+// Writes the folder (made when missing); false when a file cannot be written. With a factor of 2
+// or 3 each image is written as a picture for high DPI, every pixel a factor x factor block.
 bool WriteRawSkin(const std::wstring& folder, const skin::SkinImageSet& images,
-                  const skin::SkinColors& colors);
+                  const skin::SkinColors& colors, int factor = 1);

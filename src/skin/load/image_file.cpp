@@ -4,6 +4,8 @@
 
 #include <wincodec.h>
 
+#include <algorithm>
+
 #include "skin/load/load_error.h"
 
 namespace skin {
@@ -52,23 +54,45 @@ const wchar_t* FormatName(ImageFormat format)
 
 }  // namespace
 
-void AcceptImageSize(const std::wstring& file, unsigned fileWidth, unsigned fileHeight, int width,
-                     int height)
+int AcceptImageSize(const std::wstring& file, unsigned fileWidth, unsigned fileHeight, int width,
+                    int height)
 {
-    if (fileWidth == static_cast<unsigned>(width) && fileHeight == static_cast<unsigned>(height))
-        return;
-    const std::wstring size = std::to_wstring(fileWidth) + L" x " + std::to_wstring(fileHeight);
-    const std::wstring builtIn = std::to_wstring(width) + L" x " + std::to_wstring(height);
-    for (unsigned scale : {2u, 3u})
-        if (fileWidth == scale * width && fileHeight == scale * height)
-            Refuse(file + L": " + size + L" pixels is a picture for high DPI (" +
-                   std::to_wstring(scale) + L"x), which this skin engine does not draw yet; it must be " +
-                   builtIn);
-    Refuse(file + L": the image is " + size + L" pixels; it must be " + builtIn);
+    for (unsigned factor : {1u, 2u, 3u})
+        if (fileWidth == factor * width && fileHeight == factor * height) return static_cast<int>(factor);
+    const auto size = [](unsigned w, unsigned h) { return std::to_wstring(w) + L" x " + std::to_wstring(h); };
+    Refuse(file + L": the image is " + size(fileWidth, fileHeight) + L" pixels; it must be " +
+           size(width, height) + L", or 2 or 3 times that for high DPI (" + size(2 * width, 2 * height) +
+           L" or " + size(3 * width, 3 * height) + L")");
 }
 
-std::vector<Rgb> DecodeSkinImage(const std::string& bytes, ImageFormat format,
-                                 const std::wstring& file, int width, int height, Rgb key)
+// The most frequent colour rather than the average: an average would mix the key colour into
+// every glyph's edge (a fringe of it at 96 DPI) and make colours the skin's author never drew,
+// while the majority keeps the edges clean and gives back exactly the image a picture was
+// enlarged from pixel by pixel. Ties go to the colour met first, from the block's top left.
+std::vector<Rgb> ReduceSkinPicture(const std::vector<Rgb>& picture, int width, int height,
+                                   int factor, Rgb key)
+{
+    std::vector<Rgb> image;
+    image.reserve(static_cast<size_t>(width) * height);
+    std::vector<Rgb> block;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            block.clear();
+            for (int v = 0; v < factor; ++v)
+                for (int u = 0; u < factor; ++u)
+                    block.push_back(picture[static_cast<size_t>(y * factor + v) * width * factor + x * factor + u]);
+            const auto count = [&block](Rgb c) { return std::count(block.begin(), block.end(), c); };
+            Rgb best = key;
+            if (2 * count(key) <= std::ssize(block))
+                for (Rgb c : block)
+                    if (c != key && (best == key || count(c) > count(best))) best = c;
+            image.push_back(best);
+        }
+    return image;
+}
+
+DecodedImage DecodeSkinImage(const std::string& bytes, ImageFormat format, const std::wstring& file,
+                             int width, int height, Rgb key)
 {
     ComForThisCall com;
     ComRef<IWICImagingFactory> factory;
@@ -93,7 +117,10 @@ std::vector<Rgb> DecodeSkinImage(const std::string& bytes, ImageFormat format,
     ComRef<IWICBitmapFrameDecode> frame;
     UINT w = 0, h = 0;
     if (FAILED(decoder->GetFrame(0, frame.out())) || FAILED(frame->GetSize(&w, &h))) Refuse(corrupt);
-    AcceptImageSize(file, w, h, width, height);
+    DecodedImage image;
+    image.factor = AcceptImageSize(file, w, h, width, height);
+    width *= image.factor;
+    height *= image.factor;
 
     ComRef<IWICFormatConverter> converter;
     std::vector<std::uint32_t> bgra(static_cast<size_t>(width) * height);
@@ -105,10 +132,9 @@ std::vector<Rgb> DecodeSkinImage(const std::string& bytes, ImageFormat format,
                                      reinterpret_cast<BYTE*>(bgra.data()))))
         Refuse(corrupt);
     // A BGRA pixel read as one little-endian number is 0xAARRGGBB.
-    std::vector<Rgb> pixels;
-    pixels.reserve(bgra.size());
-    for (std::uint32_t p : bgra) pixels.push_back(p >> 24 ? p & 0xFFFFFF : key);
-    return pixels;
+    image.pixels.reserve(bgra.size());
+    for (std::uint32_t p : bgra) image.pixels.push_back(p >> 24 ? p & 0xFFFFFF : key);
+    return image;
 }
 
 }  // namespace skin

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <cwctype>
+#include <utility>
 
 #include "skin/draw/skin_image_tables.h"
 #include "skin/load/image_file.h"
@@ -13,8 +14,8 @@
 namespace skin {
 namespace {
 
-// Larger files are refused unread: the largest image a skin may hold is a few kilobytes even as
-// an uncompressed BMP, and skin.ini a few lines.
+// Larger files are refused unread: the largest image a skin may hold is some 20 kilobytes even as
+// an uncompressed BMP at 3x, and skin.ini a few lines.
 constexpr DWORD kMaxImageBytes = 1 << 20;
 constexpr DWORD kMaxIniBytes = 64 << 10;
 
@@ -118,8 +119,16 @@ std::shared_ptr<SkinDefinition> ReadSkinFolder(std::wstring folder)
         const std::wstring path = folder + L"\\" + files[i];
         const ImageFormat format = Lower(files[i]).back() == L'g' ? ImageFormat::Png : ImageFormat::Bmp;
         const SkinImageTable& table = SkinImageTables[i];
-        skin->images[i] = DecodeSkinImage(ReadWholeFile(path, kMaxImageBytes), format, path,
-                                          table.width, table.height, skin->colors.key);
+        DecodedImage image = DecodeSkinImage(ReadWholeFile(path, kMaxImageBytes), format, path,
+                                             table.width, table.height, skin->colors.key);
+        skin->factor[i] = image.factor;
+        if (image.factor == 1) {
+            skin->images[i] = std::move(image.pixels);
+            continue;
+        }
+        skin->images[i] = ReduceSkinPicture(image.pixels, table.width, table.height, image.factor,
+                                            skin->colors.key);
+        skin->large[i] = std::move(image.pixels);
     }
     return skin;
 }

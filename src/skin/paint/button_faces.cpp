@@ -4,6 +4,7 @@
 #include "skin/draw/display_reference.h"
 #include "skin/draw/dpi_scale.h"
 #include "skin/draw/gdi_objects.h"
+#include "skin/draw/image_cell.h"
 #include "skin/draw/primitives.h"
 #include "skin/draw/skin_images.h"
 
@@ -27,7 +28,6 @@ void RenderFaces(HWND window, const HDC (&faces)[4])
     const std::wstring caption = GetWindowCaption(window);
     const auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
     const bool focused = GetFocus() == window;
-    HDC image = SkinImages().ButtonFaceImage;
     const DpiScale scale = ScaleFor(window);
     const int inset = scale(kCaptionInset);
 
@@ -36,9 +36,10 @@ void RenderFaces(HWND window, const HDC (&faces)[4])
         // The surface keeps the button's font; it never deletes it.
         SelectObject(face, font);
         SetBkMode(face, TRANSPARENT);
-        ComposeSkinCell(face, w, h, image, 0, kFaceCellHeight * state, kFaceCellWidth,
-                        kFaceCellHeight, kFaceMargin, kFaceMargin, kFaceMargin, kFaceMargin,
-                        scale.dpi);
+        const ImageCell c = PickImageCell(&SkinImageSet::ButtonFaceImage, 0, kFaceCellHeight * state,
+                                          kFaceCellWidth, kFaceCellHeight, scale.dpi);
+        ComposeSkinCell(face, w, h, c.surface, c.x, c.y, c.w, c.h, c(kFaceMargin), c(kFaceMargin),
+                        c(kFaceMargin), c(kFaceMargin), c.dpi);
         SetTextColor(face, ToColorRef(CaptionColors[state]));
         DrawCaptionText(face, caption, inset, inset, w - 2 * inset, h - 2 * inset,
                         CaptionTextFormat);

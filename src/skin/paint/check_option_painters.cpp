@@ -2,6 +2,7 @@
 
 #include "skin/core/window_props.h"
 #include "skin/draw/dpi_scale.h"
+#include "skin/draw/image_cell.h"
 #include "skin/draw/owners.h"
 #include "skin/draw/primitives.h"
 #include "skin/draw/skin_images.h"
@@ -54,25 +55,29 @@ int CheckState(HWND window)
 void ComposeCheckBox(HDC surface, int cx, int cy, INT_PTR state, bool enabled, int check,
                      const DpiScale& scale)
 {
-    const SkinImageSet& images = SkinImages();
     FillSolidRect(surface, 0, 0, cx, cy, White);
     Rgb frame = DisabledFrameColor;
     if (enabled) frame = state == look::Pressed ? PressedFrameColor : FrameColor;
     const int line = scale(1);
     FrameSolidRect(surface, 0, 0, cx, cy, frame, line);
-    if (enabled && (state == look::Hot || state == look::Pressed))
-        StretchBlt(surface, line, line, cx - 2 * line, cy - 2 * line, images.OptionCircleImage,
-                   kStripX, state == look::Hot ? kHotStripY : kPressedStripY, kStripW, kStripH,
+    if (enabled && (state == look::Hot || state == look::Pressed)) {
+        const ImageCell s = PickImageCell(&SkinImageSet::OptionCircleImage, kStripX,
+                                          state == look::Hot ? kHotStripY : kPressedStripY, kStripW,
+                                          kStripH, scale.dpi);
+        StretchBlt(surface, line, line, cx - 2 * line, cy - 2 * line, s.surface, s.x, s.y, s.w, s.h,
                    SRCCOPY);
+    }
     const int glyphX = enabled ? 0 : kDisabledGlyphX;
     if (check == BST_CHECKED) {
         const int w = scale(kMarkW), h = scale(kMarkH);
-        BlitGlyph(surface, Half(cx - w), Half(cy - h), w, h, images.CheckGlyphImage, glyphX, 0,
-                  kMarkW, kMarkH, KeyColor);
+        const ImageCell g = PickImageCell(&SkinImageSet::CheckGlyphImage, glyphX, 0, kMarkW, kMarkH, scale.dpi);
+        BlitGlyph(surface, Half(cx - w), Half(cy - h), w, h, g.surface, g.x, g.y, g.w, g.h, KeyColor);
     } else if (check == BST_INDETERMINATE) {
         const int size = scale(kSquareSize);
-        BlitGlyph(surface, Half(cx - size), Half(cy - size), size, size, images.CheckGlyphImage,
-                  glyphX + kSquareX, kSquareY, kSquareSize, kSquareSize, KeyColor);
+        const ImageCell g = PickImageCell(&SkinImageSet::CheckGlyphImage, glyphX + kSquareX, kSquareY,
+                                          kSquareSize, kSquareSize, scale.dpi);
+        BlitGlyph(surface, Half(cx - size), Half(cy - size), size, size, g.surface, g.x, g.y, g.w, g.h,
+                  KeyColor);
     }
 }
 
@@ -99,7 +104,6 @@ int PaintOptionButton(HWND window, INT_PTR state, bool force)
     const int top = Half(box.height - box.cy);
     const int check = CheckState(window);
     const bool enabled = IsWindowEnabled(window) != 0;
-    const SkinImageSet& images = SkinImages();
     const DpiScale scale = ScaleFor(window);
     // Straight into the window, so the control's background shows through the circle's corners.
     HDC dc = gdi::GetWindowDC(window);
@@ -108,19 +112,21 @@ int PaintOptionButton(HWND window, INT_PTR state, bool force)
         const int cellY = kCircleCell * static_cast<int>(cell);
         // At 96 DPI the circle's middle stretches to the box; at another the whole circle is drawn
         // at the box's size, its ring smooth rather than in stretched steps.
+        const ImageCell c = PickImageCell(&SkinImageSet::OptionCircleImage, 0, cellY, kCircleCell,
+                                          kCircleCell, scale.dpi);
         if (scale.base())
-            StretchSkinCell(dc, 0, top, box.cx, box.cy, images.OptionCircleImage, 0, cellY,
-                            kCircleCell, kCircleCell, kCircleMargin, kCircleMargin, kCircleMargin,
-                            kCircleMargin, KeyColor);
+            StretchSkinCell(dc, 0, top, box.cx, box.cy, c.surface, c.x, c.y, c.w, c.h, kCircleMargin,
+                            kCircleMargin, kCircleMargin, kCircleMargin, KeyColor);
         else
-            BlitGlyph(dc, 0, top, box.cx, box.cy, images.OptionCircleImage, 0, cellY, kCircleCell,
-                      kCircleCell, KeyColor);
+            BlitGlyph(dc, 0, top, box.cx, box.cy, c.surface, c.x, c.y, c.w, c.h, KeyColor);
     }
     if (check == BST_CHECKED) {
         const int dot = scale(kDotSize);
+        const ImageCell g = PickImageCell(&SkinImageSet::CheckGlyphImage,
+                                          (enabled ? 0 : kDisabledGlyphX) + kDotX, kDotY, kDotSize,
+                                          kDotSize, scale.dpi);
         BlitGlyph(dc, Half(box.cx - dot), RoundHalfEven((box.cy - dot) / 2.0 + top), dot, dot,
-                  images.CheckGlyphImage, (enabled ? 0 : kDisabledGlyphX) + kDotX, kDotY, kDotSize,
-                  kDotSize, KeyColor);
+                  g.surface, g.x, g.y, g.w, g.h, KeyColor);
     }
     gdi::ReleaseDC(window, dc);
     return 1;

@@ -5,6 +5,7 @@
 #include "skin/core/window_props.h"
 #include "skin/draw/dpi_scale.h"
 #include "skin/draw/owners.h"
+#include "skin/draw/image_cell.h"
 #include "skin/draw/primitives.h"
 #include "skin/draw/skin_images.h"
 
@@ -33,9 +34,10 @@ void PrepareCaptionText(HWND header, HDC surface)
 void DrawItem(HWND header, HDC surface, int index, int x, int width, int faceHeight,
               int textHeight, INT_PTR state)
 {
-    StretchSkinCell(surface, x, 0, width, faceHeight, SkinImages().HeaderItemImage,
-                    FaceLeft(state), 0, kFaceWidth, kFaceHeight, kFaceMargin, kFaceMargin,
-                    kFaceMargin, kFaceMargin, std::nullopt, WindowDpi(header));
+    const ImageCell c = PickImageCell(&SkinImageSet::HeaderItemImage, FaceLeft(state), 0, kFaceWidth,
+                                      kFaceHeight, WindowDpi(header));
+    StretchSkinCell(surface, x, 0, width, faceHeight, c.surface, c.x, c.y, c.w, c.h, c(kFaceMargin),
+                    c(kFaceMargin), c(kFaceMargin), c(kFaceMargin), std::nullopt, c.dpi);
     const std::wstring caption = GetHeaderCaption(header, index);
     if (!caption.empty())
         DrawCaptionText(surface, caption, x, 0, width, textHeight, CaptionTextFormat);
@@ -85,8 +87,9 @@ LRESULT PaintHeaderBar(HWND header)
     GetWindowBounds(header, bounds);
     const int w = bounds.width, h = bounds.height;
     OwnedSurface surface(CreateSkinSurface(w, h));
-    StretchBlt(surface.get(), 0, 0, w, h, SkinImages().HeaderItemImage, kBackgroundColumn, 0, 1,
-               kFaceHeight, SRCCOPY);
+    const ImageCell c = PickImageCell(&SkinImageSet::HeaderItemImage, kBackgroundColumn, 0, 1,
+                                      kFaceHeight, WindowDpi(header));
+    StretchBlt(surface.get(), 0, 0, w, h, c.surface, c.x, c.y, c.w, c.h, SRCCOPY);
 
     const int count = GetHeaderItemCount(header);
     if (count > 0) {

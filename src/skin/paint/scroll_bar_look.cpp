@@ -2,6 +2,7 @@
 
 #include "skin/core/window_props.h"
 #include "skin/draw/owners.h"
+#include "skin/draw/image_cell.h"
 #include "skin/draw/primitives.h"
 #include "skin/draw/skin_images.h"
 #include "skin/paint/arrow_button.h"
@@ -58,9 +59,11 @@ void DrawSkinScrollBar(HDC dc, int x, int y, const ScrollBarLayout& layout, INT_
                     layout.lastEnabled, layout.vertical ? Arrow::Down : Arrow::Right, scale);
     if (hasThumb) {
         const RECT t = Span(layout, layout.thumbStart, layout.thumbEnd);
-        StretchSkinCell(s, t.left, t.top, t.right - t.left, t.bottom - t.top, SkinImages().ButtonFaceImage, 0,
-                        kFaceCellHeight * StateOf(scroll_part::Thumb, hot, pressed), kFaceCellWidth, kFaceCellHeight,
-                        kFaceMargin, kFaceMargin, kFaceMargin, kFaceMargin, std::nullopt, scale.dpi);
+        const ImageCell c = PickImageCell(&SkinImageSet::ButtonFaceImage, 0,
+                                          kFaceCellHeight * StateOf(scroll_part::Thumb, hot, pressed),
+                                          kFaceCellWidth, kFaceCellHeight, scale.dpi);
+        StretchSkinCell(s, t.left, t.top, t.right - t.left, t.bottom - t.top, c.surface, c.x, c.y, c.w, c.h,
+                        c(kFaceMargin), c(kFaceMargin), c(kFaceMargin), c(kFaceMargin), std::nullopt, c.dpi);
     }
     BitBlt(dc, x, y, w, h, s, 0, 0, SRCCOPY);
 }

@@ -8,6 +8,7 @@
 #include "skin/core/window_props.h"
 #include "skin/draw/dpi_scale.h"
 #include "skin/draw/owners.h"
+#include "skin/draw/image_cell.h"
 #include "skin/draw/primitives.h"
 #include "skin/draw/skin_images.h"
 
@@ -31,9 +32,10 @@ std::wstring TabText(HWND tabs, int index)
 
 void DrawTab(HWND tabs, HDC dc, RECT r, int index, INT_PTR state, bool focused, const DpiScale& scale)
 {
-    StretchSkinCell(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, SkinImages().ButtonFaceImage, 0,
-                    kFaceCellHeight * static_cast<int>(state), kFaceCellWidth, kFaceCellHeight, kFaceMargin,
-                    kFaceMargin, kFaceMargin, kFaceMargin, std::nullopt, scale.dpi);
+    const ImageCell c = PickImageCell(&SkinImageSet::ButtonFaceImage, 0, kFaceCellHeight * static_cast<int>(state),
+                                      kFaceCellWidth, kFaceCellHeight, scale.dpi);
+    StretchSkinCell(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, c.surface, c.x, c.y, c.w, c.h,
+                    c(kFaceMargin), c(kFaceMargin), c(kFaceMargin), c(kFaceMargin), std::nullopt, c.dpi);
     SetTextColor(dc, ToColorRef(CaptionColors[state]));
     const int inset = scale(2);
     InflateRect(&r, -inset, -inset);

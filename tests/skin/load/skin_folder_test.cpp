@@ -60,8 +60,8 @@ std::wstring LastError()
 }
 
 // The built-in skin, every pixel and colour through f, written as skin-sheet --raw writes a skin;
-// with more lines of skin.ini after the colours.
-std::wstring WriteSkin(const std::wstring& name, Rgb (*f)(Rgb), const std::string& more = "")
+// with more lines of skin.ini after the colours; at a factor of 2 or 3 as pictures for high DPI.
+std::wstring WriteSkin(const std::wstring& name, Rgb (*f)(Rgb), const std::string& more = "", int factor = 1)
 {
     SkinDefinition skin;
     for (size_t i = 0; i < SkinImageTables.size(); ++i)
@@ -72,7 +72,7 @@ std::wstring WriteSkin(const std::wstring& name, Rgb (*f)(Rgb), const std::strin
     SkinImageSet set;
     BuildSkinImageSet(set, &skin);
     const std::wstring dir = Temp(name);
-    CHECK(WriteRawSkin(dir, set, c));
+    CHECK(WriteRawSkin(dir, set, c, factor));
     ReleaseSkinImageSet(set);
     Put(dir + L"\\skin.ini", SkinIniText("测试", c) + more);
     return dir;
@@ -159,15 +159,18 @@ struct SecondThread {
 TEST_CASE("a skin folder reaches every face, glyph, frame and header; 200 switches leak nothing; the built-in skin comes back pixel for pixel") {
     NoLeaks leaks;
     const std::wstring raw = WriteSkin(L"raw", Same), swapped = WriteSkin(L"swapped", SwapRB),
-                       windows = WriteSkin(L"windows", Same, "WindowColor=0x203040\r\nWindowTextColor=0xF0E0D0\r\n");
+                       windows = WriteSkin(L"windows", Same, "WindowColor=0x203040\r\nWindowTextColor=0xF0E0D0\r\n"),
+                       twice = WriteSkin(L"2x", Same, "", 2), thrice = WriteSkin(L"3x", Same, "", 3);
     Gallery g;
     const Pixels builtIn = Shot(g.form);
     const long objects = gdi::LiveObjectCount();
-    for (int i = 0; i < 100; ++i) CHECK((SkinLoadFolderW(windows.c_str()) == 1 && SkinUseBuiltIn() == 1));
+    for (int i = 0; i < 100; ++i) CHECK((SkinLoadFolderW((i % 2 ? windows : thrice).c_str()) == 1 && SkinUseBuiltIn() == 1));
     CHECK(gdi::LiveObjectCount() == objects);
 
-    CHECK(SkinLoadFolderW(raw.c_str()) == 1);  // the round trip
-    CHECK(FirstDifference(Shot(g.form), builtIn) == -1);
+    for (const std::wstring& same : {raw, twice, thrice}) {  // the round trip; at 96 DPI the pictures for high DPI reduce to it
+        CHECK(SkinLoadFolderW(same.c_str()) == 1);
+        CHECK(FirstDifference(Shot(g.form), builtIn) == -1);
+    }
     CHECK(SkinLoadFolderW(swapped.c_str()) == 1);
     const Pixels shown = Shot(g.form);
     CHECK(FirstDifference(shown, Map(builtIn, SwapRB)) == -1);
@@ -231,8 +234,8 @@ TEST_CASE("refused folders: 0, a message naming the file, the line and the probl
         {L"\\CheckGlyphImage.bmp", [](const std::wstring& f) { MoveFileW(f.c_str(), (f.substr(0, f.size() - 3) + L"png").c_str()); },
          L"\\CheckGlyphImage.png: not a PNG image, though its name says so"},
         {L"\\OptionCircleImage.bmp", bmp(13, 51), L"\\OptionCircleImage.bmp: the image is 13 x 51 pixels; it must be 13 x 52"},
-        {L"\\ButtonFaceImage.bmp", bmp(14, 168), L"\\ButtonFaceImage.bmp: 14 x 168 pixels is a picture for high DPI (2x)"},
-        {L"\\HeaderItemImage.bmp", bmp(27, 60), L"\\HeaderItemImage.bmp: 27 x 60 pixels is a picture for high DPI (3x)"},
+        {L"\\ButtonFaceImage.bmp", bmp(14, 252), L"\\ButtonFaceImage.bmp: the image is 14 x 252 pixels; it must be 7 x 84, or 2 or 3 times"},
+        {L"\\HeaderItemImage.bmp", bmp(36, 80), L"\\HeaderItemImage.bmp: the image is 36 x 80 pixels; it must be 9 x 20, or 2 or 3 times that for high DPI (18 x 40 or 27 x 60)"},
         {L"\\HeaderItemImage.bmp", [](const std::wstring& f) {  // the headers alone: 7.5 GB of pixels if decoded
              const BITMAPFILEHEADER file{0x4D42, 54, 0, 0, 54};
              const BITMAPINFOHEADER info{40, 50000, 50000, 1, 24, BI_RGB, 0, 0, 0, 0, 0};

@@ -5,7 +5,11 @@
 
 #include "skin/paint/paint_handlers.h"
 
+#include "pixels.h"
+#include "raw_skin.h"
+#include "skin/core/skin_change.h"
 #include "skin/draw/dpi_scale.h"
+#include "skin/draw/skin_image_tables.h"
 #include "skin/support/check_combo_form.h"
 #include "skin/support/control_pictures.h"
 
@@ -28,7 +32,7 @@ Box GlyphBox(HWND control, int check)
         RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         return CaptureWindow(control);
     };
-    const Picture without = picture(BST_UNCHECKED), with = picture(check);
+    const auto without = picture(BST_UNCHECKED), with = picture(check);
     Box box;
     for (int y = 0; y < with.height; ++y)
         for (int x = 0; x < with.width; ++x)
@@ -62,7 +66,7 @@ TEST_CASE("glyphs, the drop arrow and the buttons' corner are drawn at the scree
     CHECK(std::abs(square.top + square.bottom + 1 - (f.cy + 5)) <= 2);
 
     // The drop button's normal face is white: what is not is the arrow, the frame aside.
-    const Picture combo = CaptureWindow(f.list);
+    const auto combo = CaptureWindow(f.list);
     const int frame = skin::DpiScale{dpi}(1), buttonLeft = combo.width - frame - GetSystemMetrics(SM_CXVSCROLL) - 1;
     Box arrow;
     for (int y = frame; y < combo.height - frame; ++y)
@@ -106,4 +110,46 @@ TEST_CASE("glyphs, the drop arrow and the buttons' corner are drawn at the scree
     CHECK(GetWindowRgn(button, region = CreateRectRgn(0, 0, 0, 0)) != ERROR);
     CHECK(test::DcPixel(face, w / 2, 1) != 0);
     DeleteObject(region);
+}
+
+TEST_CASE("a check glyph picture at 2x: its own pixels at 192 DPI, reduced by majority at 96") {
+    // The built-in skin with CheckGlyphImage doubled, and two of the check mark's 2 x 2 blocks
+    // touched by one pixel each: a coloured one and a key one.
+    wchar_t dir[MAX_PATH];
+    GetTempPathW(MAX_PATH, dir);
+    const std::wstring folder = dir + std::wstring(L"velmora 2x");
+    skin::SkinImageSet set;
+    skin::BuildSkinImageSet(set);
+    REQUIRE(WriteRawSkin(folder, set, skin::BuiltInColors));
+    skin::ReleaseSkinImageSet(set);
+    const skin::SkinImageTable& glyphs = skin::SkinImageTables[2];
+    ::Picture large{2 * glyphs.width, 2 * glyphs.height, {}};
+    for (int y = 0; y < large.height; ++y)
+        for (int x = 0; x < large.width; ++x) large.pixels.push_back(glyphs.pixels[y / 2 * glyphs.width + x / 2]);
+    large.pixels[16] = 0x00FF00;  // the top left of the mark's top right pixel
+    large.pixels[0] = 0xFF0000;   // the top left of the key at its top left
+    REQUIRE(WriteBmp(folder + L"\\CheckGlyphImage.bmp", large));
+
+    CheckComboForm f;
+    const UINT dpi = skin::WindowDpi(nullptr);
+    auto checked = [&f](int state) {
+        SendMessageW(f.check, BM_SETCHECK, state, 0);
+        RedrawWindow(f.check, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        return CaptureWindow(f.check);
+    };
+    const Box mark = GlyphBox(f.check, BST_CHECKED);
+    const auto unchecked = checked(BST_UNCHECKED), builtIn = checked(BST_CHECKED);
+    REQUIRE(skin::SkinLoadFolderW(folder.c_str()) == 1);
+    const auto shown = checked(BST_CHECKED);
+    if (dpi == 192) {  // 1:1 from the picture, the key showing what lies beneath
+        REQUIRE((mark.width() == 18 && mark.height() == 16));
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 18; ++x) {
+                const skin::Rgb p = large.at(x, y);
+                CHECK(shown.at(mark.left + x, mark.top + y) == (p == skin::BuiltInColors.key ? unchecked.at(mark.left + x, mark.top + y) : p));
+            }
+    }
+    CHECK((shown.pixels == builtIn.pixels) == (dpi == 96));
+    CHECK(skin::SkinUseBuiltIn() == 1);
+    CHECK(checked(BST_CHECKED).pixels == builtIn.pixels);
 }

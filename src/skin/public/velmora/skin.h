@@ -69,9 +69,10 @@ LONG WINAPI AttachSkin(HWND window);
    or the window is destroyed. Destroying a window takes the skin off by itself. */
 LONG WINAPI DetachSkin(HWND window);
 
-/* Loads the skin folder and puts it in use on every thread: 1. Refused (missing or unreadable
-   files, an image of the wrong size or not one of the five, a malformed skin.ini, ...): 0, and the
-   skin in use stays in use. The A form converts the path with the ANSI code page. */
+/* Loads the skin folder and puts it in use on every thread: 1. Each image has the built-in size,
+   or 2 or 3 times it as the picture the skin draws from at high DPI. Refused (missing or
+   unreadable files, an image of another size or not one of the five, a malformed skin.ini, ...):
+   0, and the skin in use stays in use. The A form converts the path with the ANSI code page. */
 LONG WINAPI SkinLoadFolderW(LPCWSTR folder);
 LONG WINAPI SkinLoadFolderA(LPCSTR folder);
 
