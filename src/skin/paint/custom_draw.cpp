@@ -2,27 +2,19 @@
 
 #include <commctrl.h>
 
-#include <optional>
 
 #include "skin/core/control_kind.h"
 #include "skin/core/window_props.h"
 #include "skin/draw/dpi_scale.h"
-#include "skin/draw/image_cell.h"
+#include "skin/paint/button_faces.h"
 #include "skin/draw/primitives.h"
-#include "skin/draw/skin_images.h"
 
 namespace skin {
 namespace {
 
-// ButtonFaceImage: four 7 x 21 cells (normal, hot, pressed, disabled) with margins of 3.
-constexpr int kFaceCellWidth = 7, kFaceCellHeight = 21, kFaceMargin = 3;
-
 void DrawFace(HDC dc, const RECT& r, INT_PTR state, const DpiScale& scale)
 {
-    const ImageCell c = PickImageCell(&SkinImageSet::ButtonFaceImage, 0, kFaceCellHeight * static_cast<int>(state),
-                                      kFaceCellWidth, kFaceCellHeight, scale.dpi);
-    StretchSkinCell(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, c.surface, c.x, c.y, c.w, c.h,
-                    c(kFaceMargin), c(kFaceMargin), c(kFaceMargin), c(kFaceMargin), std::nullopt, c.dpi);
+    DrawFaceCell(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, state, scale.dpi);
 }
 
 INT_PTR StateOfItem(UINT itemState, bool enabled)

@@ -2,16 +2,12 @@
 
 #include "skin/core/window_props.h"
 #include "skin/draw/owners.h"
-#include "skin/draw/image_cell.h"
+#include "skin/paint/button_faces.h"
 #include "skin/draw/primitives.h"
-#include "skin/draw/skin_images.h"
 #include "skin/paint/arrow_button.h"
 
 namespace skin {
 namespace {
-
-// ButtonFaceImage: four 7 x 21 cells (normal, hot, pressed, disabled) with margins of 3.
-constexpr int kFaceCellWidth = 7, kFaceCellHeight = 21, kFaceMargin = 3;
 
 // A stretch of the bar from start to end, as a rectangle across its whole width.
 RECT Span(const ScrollBarLayout& layout, int start, int end)
@@ -59,11 +55,7 @@ void DrawSkinScrollBar(HDC dc, int x, int y, const ScrollBarLayout& layout, INT_
                     layout.lastEnabled, layout.vertical ? Arrow::Down : Arrow::Right, scale);
     if (hasThumb) {
         const RECT t = Span(layout, layout.thumbStart, layout.thumbEnd);
-        const ImageCell c = PickImageCell(&SkinImageSet::ButtonFaceImage, 0,
-                                          kFaceCellHeight * StateOf(scroll_part::Thumb, hot, pressed),
-                                          kFaceCellWidth, kFaceCellHeight, scale.dpi);
-        StretchSkinCell(s, t.left, t.top, t.right - t.left, t.bottom - t.top, c.surface, c.x, c.y, c.w, c.h,
-                        c(kFaceMargin), c(kFaceMargin), c(kFaceMargin), c(kFaceMargin), std::nullopt, c.dpi);
+        DrawFaceCell(s, t.left, t.top, t.right - t.left, t.bottom - t.top, StateOf(scroll_part::Thumb, hot, pressed), scale.dpi);
     }
     BitBlt(dc, x, y, w, h, s, 0, 0, SRCCOPY);
 }

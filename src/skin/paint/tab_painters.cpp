@@ -3,20 +3,17 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <optional>
 
 #include "skin/core/window_props.h"
 #include "skin/draw/dpi_scale.h"
 #include "skin/draw/owners.h"
-#include "skin/draw/image_cell.h"
+#include "skin/paint/button_faces.h"
 #include "skin/draw/primitives.h"
-#include "skin/draw/skin_images.h"
 
 namespace skin {
 namespace {
 
 // ButtonFaceImage: four 7 x 21 cells (normal, hot, pressed, disabled) with margins of 3.
-constexpr int kFaceCellWidth = 7, kFaceCellHeight = 21, kFaceMargin = 3;
 constexpr int kSelectedRise = 2;  // the selected tab stands out of the row, as the system's does
 
 std::wstring TabText(HWND tabs, int index)
@@ -32,10 +29,7 @@ std::wstring TabText(HWND tabs, int index)
 
 void DrawTab(HWND tabs, HDC dc, RECT r, int index, INT_PTR state, bool focused, const DpiScale& scale)
 {
-    const ImageCell c = PickImageCell(&SkinImageSet::ButtonFaceImage, 0, kFaceCellHeight * static_cast<int>(state),
-                                      kFaceCellWidth, kFaceCellHeight, scale.dpi);
-    StretchSkinCell(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, c.surface, c.x, c.y, c.w, c.h,
-                    c(kFaceMargin), c(kFaceMargin), c(kFaceMargin), c(kFaceMargin), std::nullopt, c.dpi);
+    DrawFaceCell(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, state, scale.dpi);
     SetTextColor(dc, ToColorRef(CaptionColors[state]));
     const int inset = scale(2);
     InflateRect(&r, -inset, -inset);
