@@ -136,9 +136,7 @@ TEST_CASE("Form1 from start-up to close: controls, skin, layout on every size ch
 
 TEST_CASE("the launcher's skin folder: its look on the buttons' faces; a broken one reported once, and the built-in look") {
     CHECK(app::SkinFolderBesideProgram().rfind(L"\\tests\\app\\skin") != std::wstring::npos);
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = temp + std::wstring(L"登入器 skin");
+    const std::wstring folder = test::TempPath(L"登入器 skin");
     skin::SkinDefinition plain;  // faces of one colour
     for (const skin::SkinImageTable& t : skin::SkinImageTables) plain.images[&t - &skin::SkinImageTables[0]].assign(t.width * t.height, 0x123456);
     skin::SkinImageSet set;
@@ -146,10 +144,7 @@ TEST_CASE("the launcher's skin folder: its look on the buttons' faces; a broken 
     REQUIRE(WriteRawSkin(folder, set, skin::BuiltInColors));
     skin::ReleaseSkinImageSet(set);
     for (const char* ini : {"[Skin]\nName=Portal\n", "[Skin]\nName Portal\n"}) {
-        HANDLE f = CreateFileW((folder + L"\\skin.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD n = 0;
-        WriteFile(f, ini, DWORD(strlen(ini)), &n, nullptr);
-        CloseHandle(f);
+        test::WriteBytes(folder + L"\\skin.ini", ini);
         const bool broken = ini[11] == ' ';
         skin::SkinUseBuiltIn();  // as the program starts
         test::Launcher l(folder);

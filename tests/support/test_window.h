@@ -84,6 +84,21 @@ inline bool PumpUntil(const std::function<bool()>& pred, DWORD timeoutMs)
 }
 inline void Pump(DWORD ms) { PumpUntil([] { return false; }, ms); }
 
+// A path in the temporary folder; a file there written with these bytes.
+inline std::wstring TempPath(const std::wstring& name)
+{
+    wchar_t dir[MAX_PATH];
+    GetTempPathW(MAX_PATH, dir);
+    return dir + name;
+}
+inline void WriteBytes(const std::wstring& path, const std::string& bytes)
+{
+    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD n = 0;
+    WriteFile(f, bytes.data(), DWORD(bytes.size()), &n, nullptr);
+    CloseHandle(f);
+}
+
 }  // namespace test
 
 // Rectangles compare and print in checks.

@@ -1,6 +1,7 @@
 // High contrast: the skinned gallery form steps aside until it looks, part by part and pixel for
 // pixel, like the same form unskinned, and comes back as it was.
 #include "gallery_form.h"
+#include "pixels.h"
 #include "skin/core/fade_timer.h"
 #include "skin/support/skin_fixture.h"
 #include "support/high_contrast.h"
@@ -9,24 +10,12 @@ using namespace skintest;
 
 namespace {
 
-using Shot = std::vector<std::uint32_t>;  // width, height, then the pixels of the whole window
-
-Shot ShotOf(HWND w)
+Picture ShotOf(HWND w)  // the whole window
 {
     RECT r;
     GetWindowRect(w, &r);
-    const int cx = r.right - r.left, cy = r.bottom - r.top;
-    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), cx, -cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    void* bits = nullptr;
-    HDC memory = CreateCompatibleDC(nullptr), dc = GetWindowDC(w);
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, cx, cy, dc, 0, 0, SRCCOPY);
-    Shot shot{std::uint32_t(cx), std::uint32_t(cy)};
-    for (int i = 0; i < cx * cy; ++i) shot.push_back(static_cast<std::uint32_t*>(bits)[i] & 0xFFFFFF);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    HDC dc = GetWindowDC(w);
+    Picture shot = ReadPicture(dc, r.right - r.left, r.bottom - r.top);
     ReleaseDC(w, dc);
     return shot;
 }
@@ -34,10 +23,10 @@ Shot ShotOf(HWND w)
 // The shown form's parts as they are on the screen once everything has repainted, or repainted
 // from magenta: then they show what they paint themselves. A simple combo leaves a strip below its
 // list as it was, skinned or not, which on the screen is whatever the screen held there: left out.
-std::vector<Shot> PartShots(HWND form, bool repainted)
+std::vector<Picture> PartShots(HWND form, bool repainted)
 {
     test::Pump(150);
-    std::vector<Shot> shots;
+    std::vector<Picture> shots;
     for (HWND part : gallery::GalleryParts(form)) {
         if (repainted) {
             HDC dc = GetWindowDC(part);
@@ -49,25 +38,24 @@ std::vector<Shot> PartShots(HWND form, bool repainted)
         }
         shots.push_back(ShotOf(part));
     }
-    if (!repainted) shots[gallery::ComboSimple - gallery::FirstPart].clear();
+    if (!repainted) shots[gallery::ComboSimple - gallery::FirstPart] = {};
     return shots;
 }
 
 HWND ShownForm()
 {
-    gallery::Options options;
-    options.openModalWindows = false;
-    HWND form = gallery::CreateGalleryForm(GetModuleHandleW(nullptr), options);
+    HWND form = gallery::CreateGalleryForm(GetModuleHandleW(nullptr), {false, false});
     gallery::ShowGalleryForm(form, SW_SHOWNORMAL);
     SetForegroundWindow(form);
     return form;
 }
 
-void CheckParts(const std::vector<Shot>& got, const std::vector<Shot>& expected, const char* what)
+void CheckParts(const std::vector<Picture>& got, const std::vector<Picture>& expected, const char* what)
 {
     REQUIRE(got.size() == expected.size());
     for (size_t i = 0; i < got.size(); ++i)
-        CHECK_MESSAGE(got[i] == expected[i], (std::string(what) + ": part " + std::to_string(gallery::FirstPart + i)));
+        CHECK_MESSAGE((got[i].width == expected[i].width && got[i].pixels == expected[i].pixels),
+                      (std::string(what) + ": part " + std::to_string(gallery::FirstPart + i)));
 }
 
 }  // namespace
@@ -76,20 +64,19 @@ TEST_CASE("in high contrast the skinned windows look unskinned, with no region a
     test::HighContrast contrast;
     CursorAway();
     test::Window plain(ShownForm());
-    const std::vector<Shot> unskinned = PartShots(plain, false), unskinnedRepainted = PartShots(plain, true);
+    const std::vector<Picture> unskinned = PartShots(plain, false), unskinnedRepainted = PartShots(plain, true);
     DestroyWindow(plain.release());
 
     test::Window form(ShownForm());
     SkinWindow(form);
-    const std::vector<Shot> skinned = PartShots(form, false), skinnedRepainted = PartShots(form, true);
+    const std::vector<Picture> skinned = PartShots(form, false), skinnedRepainted = PartShots(form, true);
     HWND button = GetDlgItem(form, gallery::ButtonNormal);
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
     for (auto [message, wParam] : {std::pair<UINT, WPARAM>{WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST}, {WM_SYSCOLORCHANGE, 0}, {WM_THEMECHANGED, 0}}) {
         contrast.Set(true, form, message, wParam);
         CheckParts(PartShots(form, false), unskinned, "high contrast, as the skin repainted it");
         CheckParts(PartShots(form, true), unskinnedRepainted, "high contrast");
         for (int id : {gallery::ButtonNormal, gallery::ButtonDefault, gallery::ButtonFocused})
-            CHECK(GetWindowRgn(GetDlgItem(form, id), region) == ERROR);
+            CHECK(WindowRegion(GetDlgItem(form, id)) == ERROR);
         for (UINT input : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}) SendMessageW(button, input, 0, MAKELPARAM(5, 5));
         CHECK(!KillTimer(button, FadeTimerId));
         SetFocus(GetDlgItem(form, gallery::ButtonFocused));  // the press took it
@@ -98,7 +85,6 @@ TEST_CASE("in high contrast the skinned windows look unskinned, with no region a
         CheckParts(PartShots(form, false), skinned, "back, as the skin repainted it");
         CheckParts(PartShots(form, true), skinnedRepainted, "back");
     }
-    DeleteObject(region);
     // A button made while the skin steps aside is skinned but gets its look only afterwards.
     contrast.Set(true, form, WM_SYSCOLORCHANGE);
     HWND added = test::MakeChild(form, L"Button", L"Added", BS_PUSHBUTTON, 800, 540, 80, 25);

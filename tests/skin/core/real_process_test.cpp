@@ -195,24 +195,18 @@ TEST_CASE("two GUI threads skin their own forms, windows made later included, an
     for (bool otherEndsFirst : {true, false}) {
         CAPTURE(otherEndsFirst);
         const EndsClean clean;
-        HWND form = test::MakeTopLevel(L"Form", 0, 0, 200, 100).release();
+        test::Window form = test::MakeTopLevel(L"Form", 0, 0, 200, 100);
         REQUIRE(SkinWindow(form) == 1);
-        ThreadPart part;
-        part.foreignParent = form;
+        ThreadPart part{form};
         HANDLE thread = CreateThread(nullptr, 0, RunThreadPart, &part, 0, nullptr);
         auto signalled = [](HANDLE h) { return WaitForSingleObject(h, 0) == WAIT_OBJECT_0; };
         REQUIRE(test::PumpUntil([&] { return signalled(part.ready); }, 10000));
         CHECK((part.lateSkinned && part.foreignLeft && part.count == 2 && SkinnedWindowCount() == 1));
-        if (otherEndsFirst) {
-            SetEvent(part.go);
-            test::PumpUntil([&] { return signalled(thread); }, 10000);
-            CHECK(SkinnedButton(AddButton(form)));  // this thread's hook outlived the other's
-            DestroyWindow(form);
-        } else {
-            DestroyWindow(form);
-            SetEvent(part.go);
-            test::PumpUntil([&] { return signalled(thread); }, 10000);
-        }
+        if (!otherEndsFirst) DestroyWindow(form.release());
+        SetEvent(part.go);
+        test::PumpUntil([&] { return signalled(thread); }, 10000);
+        if (otherEndsFirst) CHECK(SkinnedButton(AddButton(form)));  // this thread's hook outlived the other's
+        DestroyWindow(form.release());
         CHECK(part.endedClean);
         for (HANDLE h : {thread, part.ready, part.go}) CloseHandle(h);
     }

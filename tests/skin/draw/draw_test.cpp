@@ -185,10 +185,8 @@ TEST_CASE("BlitGlyph enlarged: each pixel its source pixel at twice the size; in
     // one lies a third on it and two thirds on key, so it shows a third of its colour.
     Surface between(4, 3, [](int, int) { return Rgb{0}; });
     skin::BlitGlyph(between.dc, 0, 0, 4, 3, src.dc, 0, 0, 3, 2, K);
-    CHECK(between.at(0, 0) == 0x2080C0);
-    CHECK(between.at(3, 2) == 0xFFFFFF);
-    CHECK(between.at(1, 0) == 0x0B2B40);
-    CHECK(between.at(1, 2) == 0);  // all key beneath it
+    for (auto [x, y, c] : {std::tuple{0, 0, 0x2080C0u}, {3, 2, 0xFFFFFFu}, {1, 0, 0x0B2B40u}, {1, 2, 0u}})  // (1, 2): all key beneath
+        CHECK_MESSAGE(between.at(x, y) == c, x << ", " << y);
 }
 
 TEST_CASE("the signed halves of a message parameter; halves round to the even neighbour") {

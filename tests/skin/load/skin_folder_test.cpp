@@ -26,19 +26,6 @@ using Pixels = std::vector<Rgb>;
 Rgb Same(Rgb c) { return c; }
 Rgb SwapRB(Rgb c) { return (c & 0x00FF00) | (c >> 16 & 0xFF) | (c & 0xFF) << 16; }  // keeps black, white, greys and the key
 
-std::wstring Temp(const std::wstring& name)
-{
-    wchar_t dir[MAX_PATH];
-    GetTempPathW(MAX_PATH, dir);
-    return dir + (L"皮肤 " + name);
-}
-void Put(const std::wstring& path, const std::string& bytes)
-{
-    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD n = 0;
-    WriteFile(f, bytes.data(), DWORD(bytes.size()), &n, nullptr);
-    CloseHandle(f);
-}
 void Clear(const std::wstring& dir)
 {
     WIN32_FIND_DATAW f;
@@ -71,10 +58,10 @@ std::wstring WriteSkin(const std::wstring& name, Rgb (*f)(Rgb), const std::strin
         *x = f(*x);
     SkinImageSet set;
     BuildSkinImageSet(set, &skin);
-    const std::wstring dir = Temp(name);
+    const std::wstring dir = test::TempPath(L"皮肤 " + name);
     CHECK(WriteRawSkin(dir, set, c, factor));
     ReleaseSkinImageSet(set);
-    Put(dir + L"\\skin.ini", SkinIniText("测试", c) + more);
+    test::WriteBytes(dir + L"\\skin.ini", SkinIniText("测试", c) + more);
     return dir;
 }
 
@@ -93,16 +80,6 @@ Pixels Shot(HWND form)
             all.insert(all.end(), face.begin(), face.end());
         }
     return all;
-}
-Pixels Map(Pixels p, Rgb (*f)(Rgb))
-{
-    std::transform(p.begin(), p.end(), p.begin(), f);
-    return p;
-}
-long FirstDifference(const Pixels& a, const Pixels& b)  // -1: the same
-{
-    if (a.size() != b.size()) return -2;
-    return std::mismatch(a.begin(), a.end(), b.begin()).first == a.end() ? -1 : long(std::mismatch(a.begin(), a.end(), b.begin()).first - a.begin());
 }
 
 struct Gallery {
@@ -156,7 +133,8 @@ struct SecondThread {
 
 }  // namespace
 
-TEST_CASE("a skin folder reaches every face, glyph, frame and header; 200 switches leak nothing; the built-in skin comes back pixel for pixel") {
+TEST_CASE("a skin folder reaches every face, glyph, frame and header; 200 switches leak nothing; the built-in skin comes back "
+          "pixel for pixel; a refused folder: 0, a message naming the file, the line and the problem, and the skin in use stays") {
     NoLeaks leaks;
     const std::wstring raw = WriteSkin(L"raw", Same), swapped = WriteSkin(L"swapped", SwapRB),
                        windows = WriteSkin(L"windows", Same, "WindowColor=0x203040\r\nWindowTextColor=0xF0E0D0\r\n"),
@@ -169,57 +147,20 @@ TEST_CASE("a skin folder reaches every face, glyph, frame and header; 200 switch
 
     for (const std::wstring& same : {raw, twice, thrice}) {  // the round trip; at 96 DPI the pictures for high DPI reduce to it
         CHECK(SkinLoadFolderW(same.c_str()) == 1);
-        CHECK(FirstDifference(Shot(g.form), builtIn) == -1);
+        CHECK((Shot(g.form) == builtIn));
     }
     CHECK(SkinLoadFolderW(swapped.c_str()) == 1);
     const Pixels shown = Shot(g.form);
-    CHECK(FirstDifference(shown, Map(builtIn, SwapRB)) == -1);
+    Pixels expected = builtIn;
+    std::transform(expected.begin(), expected.end(), expected.begin(), SwapRB);
+    CHECK((shown == expected));
     CHECK(std::count(shown.begin(), shown.end(), SwapRB(0x1B8FD5)) > 1000);  // the faces' border, in the new colour
-
-    CHECK(SkinLoadFolderW(windows.c_str()) == 1);
-    const Pixels dark = Shot(g.form);
-    CHECK(std::count(dark.begin(), dark.end(), 0x203040u) > long(dark.size() / 3));  // the form and its statics, lists and edits
-    CHECK(std::count(dark.begin(), dark.end(), 0xF0E0D0u) > 100);                     // their text
-    CHECK(SkinUseBuiltIn() == 1);
-    CHECK(FirstDifference(Shot(g.form), builtIn) == -1);
     CHECK(LastError().empty());
-    CHECK(FindWindowExW(HWND_MESSAGE, nullptr, L"VelmoraSkinEngine", nullptr));  // the engine's window goes with it
-    DestroyWindow(g.form.release());
-    CHECK(!FindWindowExW(HWND_MESSAGE, nullptr, L"VelmoraSkinEngine", nullptr));
-}
 
-TEST_CASE("a load reaches another thread's skinned button, also once that thread is no longer busy, and a running fade") {
-    const std::wstring swapped = WriteSkin(L"swapped", SwapRB);
-    ButtonWindow here;
-    SecondThread there;
-    const Rgb thereBefore = test::WindowPixel(there.button, 40, 4), hotBefore = DcPixel(FaceOf(here.button, look::Hot), 40, 4);
-    SendMessageW(here.button, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-    REQUIRE(GetSkinProp(here.button, prop::TimerId) != 0);
-
-    CHECK(SkinLoadFolderW(swapped.c_str()) == 1);
-    CHECK(test::WindowPixel(there.button, 40, 4) == SwapRB(thereBefore));
-    CHECK(DcPixel(FaceOf(here.button, look::Hot), 40, 4) == SwapRB(hotBefore));
-    CHECK(WaitForFadeEnd(here.button));
-    CHECK(InteriorDifferences(here.button, int(GetSkinProp(here.button, prop::OldState))) == 0);
-
-    PostThreadMessageW(there.id, WM_APP, 0, 0);
-    Sleep(100);
-    CHECK(SkinUseBuiltIn() == 1);
-    CHECK(test::WindowPixel(there.button, 40, 4) == SwapRB(thereBefore));  // still busy
-    CHECK(test::PumpUntil([&] { return test::WindowPixel(there.button, 40, 4) == thereBefore; }, 5000));
-    there.Stop();
-    CHECK(there.leftObjects == 0);
-}
-
-TEST_CASE("refused folders: 0, a message naming the file, the line and the problem, and the skin in use stays") {
-    NoLeaks leaks;
-    const std::wstring dir = Temp(L"坏");
-    Gallery g;
-    REQUIRE(SkinLoadFolderW(WriteSkin(L"swapped", SwapRB).c_str()) == 1);
-    const Pixels before = Shot(g.form);
+    const std::wstring dir = test::TempPath(L"皮肤 坏");
     const unsigned generation = CurrentSkin().generation;
     const auto bmp = [](int w, int h) { return [w, h](const std::wstring& file) { WriteBmp(file, Picture{w, h, Pixels(size_t(w) * h)}); }; };
-    const auto text = [](std::string bytes) { return [bytes](const std::wstring& file) { Put(file, bytes); }; };
+    const auto text = [](std::string bytes) { return [bytes](const std::wstring& file) { test::WriteBytes(file, bytes); }; };
     const auto gone = [](const std::wstring& file) { DeleteFileW(file.c_str()); };
     struct Case {
         const wchar_t* file;
@@ -228,6 +169,7 @@ TEST_CASE("refused folders: 0, a message naming the file, the line and the probl
     } cases[] = {
         {L"\\skin.ini", gone, L"\\skin.ini: missing"},
         {L"\\HeaderItemImage.bmp", gone, L"\\HeaderItemImage.png (or .bmp): missing"},
+        {L"\\ButtonFaceImage.bmp", gone, L"\\ButtonFaceImage.png (or .bmp): missing"},
         {L"\\ButtonFaceImage.png", text("x"), L"\\ButtonFaceImage.png: ButtonFaceImage.bmp is there too; keep one of the two"},
         {L"\\Extra.PNG", text("x"), L"\\Extra.PNG: not one of the five skin images"},
         {L"\\DropButtonImage.bmp", text(std::string(40, 'B') + "M"), L"\\DropButtonImage.bmp: not a readable BMP image"},
@@ -239,7 +181,7 @@ TEST_CASE("refused folders: 0, a message naming the file, the line and the probl
         {L"\\HeaderItemImage.bmp", [](const std::wstring& f) {  // the headers alone: 7.5 GB of pixels if decoded
              const BITMAPFILEHEADER file{0x4D42, 54, 0, 0, 54};
              const BITMAPINFOHEADER info{40, 50000, 50000, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-             Put(f, std::string(reinterpret_cast<const char*>(&file), 14) + std::string(reinterpret_cast<const char*>(&info), 40));
+             test::WriteBytes(f, std::string(reinterpret_cast<const char*>(&file), 14) + std::string(reinterpret_cast<const char*>(&info), 40));
          }, L"\\HeaderItemImage.bmp: the image is 50000 x 50000 pixels; it must be 9 x 20"},
         {L"\\DropButtonImage.bmp", text(std::string((1 << 20) + 1, 'x')), L"\\DropButtonImage.bmp: 1048577 bytes, more than a skin's file may have"},
         {L"\\skin.ini", text(std::string("[Skin]\nName=a\0b", 15)), L"\\skin.ini: not a text file (a NUL byte at offset 13)"},
@@ -272,8 +214,41 @@ TEST_CASE("refused folders: 0, a message naming the file, the line and the probl
     CHECK((SkinGetLastErrorW(cut, 0) == LONG(LastError().size()) && cut[0] == L'#' && SkinGetLastErrorW(nullptr, 6) == LONG(LastError().size())));
     CHECK((SkinGetLastErrorW(cut, 6) == 5 && std::wstring(cut) == dir.substr(0, 5)));
     CHECK(CurrentSkin().generation == generation);
-    CHECK(FirstDifference(Shot(g.form), before) == -1);
-    SkinUseBuiltIn();
+    CHECK((Shot(g.form) == shown));
+
+    CHECK(SkinLoadFolderW(windows.c_str()) == 1);
+    CHECK(LastError().empty());  // a success after a refusal leaves no message
+    const Pixels dark = Shot(g.form);
+    CHECK(std::count(dark.begin(), dark.end(), 0x203040u) > long(dark.size() / 3));  // the form and its statics, lists and edits
+    CHECK(std::count(dark.begin(), dark.end(), 0xF0E0D0u) > 100);                     // their text
+    CHECK(SkinUseBuiltIn() == 1);
+    CHECK((Shot(g.form) == builtIn));
+    CHECK(FindWindowExW(HWND_MESSAGE, nullptr, L"VelmoraSkinEngine", nullptr));  // the engine's window goes with it
+    DestroyWindow(g.form.release());
+    CHECK(!FindWindowExW(HWND_MESSAGE, nullptr, L"VelmoraSkinEngine", nullptr));
+}
+
+TEST_CASE("a load reaches another thread's skinned button, also once that thread is no longer busy, and a running fade") {
+    const std::wstring swapped = WriteSkin(L"swapped", SwapRB);
+    ButtonWindow here;
+    SecondThread there;
+    const Rgb thereBefore = test::WindowPixel(there.button, 40, 4), hotBefore = DcPixel(FaceOf(here.button, look::Hot), 40, 4);
+    SendMessageW(here.button, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    REQUIRE(GetSkinProp(here.button, prop::TimerId) != 0);
+
+    CHECK(SkinLoadFolderW(swapped.c_str()) == 1);
+    CHECK(test::WindowPixel(there.button, 40, 4) == SwapRB(thereBefore));
+    CHECK(DcPixel(FaceOf(here.button, look::Hot), 40, 4) == SwapRB(hotBefore));
+    CHECK(WaitForFadeEnd(here.button));
+    CHECK(InteriorDifferences(here.button, int(GetSkinProp(here.button, prop::OldState))) == 0);
+
+    PostThreadMessageW(there.id, WM_APP, 0, 0);
+    Sleep(100);
+    CHECK(SkinUseBuiltIn() == 1);
+    CHECK(test::WindowPixel(there.button, 40, 4) == SwapRB(thereBefore));  // still busy
+    CHECK(test::PumpUntil([&] { return test::WindowPixel(there.button, 40, 4) == thereBefore; }, 5000));
+    there.Stop();
+    CHECK(there.leftObjects == 0);
 }
 
 TEST_CASE("skin.ini: each key its own colour, in any case, with comments, blanks, spaces, CRLF and a byte-order mark; an empty file changes nothing") {
@@ -294,8 +269,7 @@ TEST_CASE("skin.ini: each key its own colour, in any case, with comments, blanks
 }
 
 TEST_CASE("a load leaves COM as the thread had it: none, single-threaded or multithreaded") {
-    static std::wstring folder;
-    folder = WriteSkin(L"raw", Same);
+    static const std::wstring folder = WriteSkin(L"raw", Same);
     for (DWORD mode : {DWORD(-1), DWORD(COINIT_APARTMENTTHREADED), DWORD(COINIT_MULTITHREADED)}) {
         struct Run {
             DWORD mode;
