@@ -39,7 +39,8 @@ ScrollBarLayout ScrollBarControlLayout(HWND bar)
 
 void PaintScrollBarNow(HWND bar)
 {
-    if (!IsWindowVisible(bar)) return;
+    // A size box or grip of the scroll-bar class has no bar to draw.
+    if (!IsWindowVisible(bar) || (GetWindowLongW(bar, GWL_STYLE) & (SBS_SIZEBOX | SBS_SIZEGRIP))) return;
     HDC dc = gdi::GetWindowDC(bar);
     DrawSkinScrollBar(dc, 0, 0, ScrollBarControlLayout(bar), GetSkinProp(bar, prop::HmIndex),
                       GetSkinProp(bar, prop::HdIndex), ScaleFor(bar));

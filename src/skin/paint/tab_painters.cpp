@@ -16,24 +16,59 @@ namespace {
 // ButtonFaceImage: four 7 x 21 cells (normal, hot, pressed, disabled) with margins of 3.
 constexpr int kSelectedRise = 2;  // the selected tab stands out of the row, as the system's does
 
-std::wstring TabText(HWND tabs, int index)
-{
+struct TabItem {
     wchar_t text[256]{};
+    int image = -1;
+    LPARAM data = 0;
+};
+
+TabItem ReadTab(HWND tabs, int index)
+{
+    TabItem tab;
     TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = text;
+    item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_PARAM;
+    item.pszText = tab.text;
     item.cchTextMax = 256;
+    item.iImage = -1;
     SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
-    return text;
+    tab.image = item.iImage;
+    tab.data = item.lParam;
+    return tab;
+}
+
+// The tab's icon at the left of its caption, through the image list functions of the common
+// controls the tab control comes from (looked up there, so that the skin imports none of them).
+int DrawTabIcon(HWND tabs, HDC dc, const RECT& r, int image)
+{
+    using Draw = BOOL(WINAPI*)(HIMAGELIST, int, HDC, int, int, UINT);
+    using Size = BOOL(WINAPI*)(HIMAGELIST, int*, int*);
+    const HMODULE controls = GetModuleHandleW(L"comctl32.dll");
+    const auto draw = reinterpret_cast<Draw>(reinterpret_cast<void*>(GetProcAddress(controls, "ImageList_Draw")));
+    const auto size = reinterpret_cast<Size>(reinterpret_cast<void*>(GetProcAddress(controls, "ImageList_GetIconSize")));
+    const auto list = reinterpret_cast<HIMAGELIST>(SendMessageW(tabs, TCM_GETIMAGELIST, 0, 0));
+    int w = 0, h = 0;
+    if (image < 0 || !list || !draw || !size || !size(list, &w, &h)) return 0;
+    draw(list, image, dc, r.left, (r.top + r.bottom - h) / 2, ILD_TRANSPARENT);
+    return w;
 }
 
 void DrawTab(HWND tabs, HDC dc, RECT r, int index, INT_PTR state, bool focused, const DpiScale& scale)
 {
     DrawFaceCell(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, state, scale.dpi);
-    SetTextColor(dc, ToColorRef(CaptionColors[state]));
     const int inset = scale(2);
     InflateRect(&r, -inset, -inset);
-    DrawCaptionText(dc, TabText(tabs, index), r.left, r.top, r.right - r.left, r.bottom - r.top, CaptionTextFormat);
+    const TabItem tab = ReadTab(tabs, index);
+    // An owner-drawn tab's content is the parent's, drawn on the skin's face.
+    if (GetWindowLongW(tabs, GWL_STYLE) & TCS_OWNERDRAWFIXED) {
+        DRAWITEMSTRUCT item{ODT_TAB, static_cast<UINT>(GetDlgCtrlID(tabs)), static_cast<UINT>(index), ODA_DRAWENTIRE,
+                            state == look::Pressed ? static_cast<UINT>(ODS_SELECTED) : 0u, tabs, dc, r,
+                            static_cast<ULONG_PTR>(tab.data)};
+        SendMessageW(GetParent(tabs), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+        return;
+    }
+    r.left += DrawTabIcon(tabs, dc, r, tab.image);
+    SetTextColor(dc, ToColorRef(CaptionColors[state]));
+    DrawCaptionText(dc, tab.text, r.left, r.top, r.right - r.left, r.bottom - r.top, CaptionTextFormat);
     if (focused) DrawFocusBox(dc, r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 

@@ -12,6 +12,7 @@
 #include "controls_window.h"
 #include "skin/draw/colors.h"
 #include "skin/draw/skin_images.h"
+#include "skin/support/control_pictures.h"
 #include "skin/support/skin_fixture.h"
 
 namespace {
@@ -215,4 +216,38 @@ TEST_CASE("tabs, scroll bars, track bars, toolbars, list and tree views: real in
         CHECK_FALSE(plain.looks.at(where));
     }
     CHECK(SkinnedWindowCount() == 0);
+}
+
+TEST_CASE("tabs keep their owners' drawing and icons; vertical tabs and size grips stay the system's")
+{
+    static std::vector<UINT> drawn;  // the tabs the parent was asked to draw
+    test::Window form = test::MakeTopLevel(test::RegisterClassOnce(L"TabOwner", [](HWND w, UINT m, WPARAM wp, LPARAM lp) {
+        if (m == WM_DRAWITEM) drawn.push_back(reinterpret_cast<DRAWITEMSTRUCT*>(lp)->itemID);
+        return DefWindowProcW(w, m, wp, lp);
+    }), 40, 40, 420, 200);
+    HWND owned = test::MakeChild(form, WC_TABCONTROLW, L"", TCS_OWNERDRAWFIXED, 10, 10, 200, 60);
+    HWND iconic = test::MakeChild(form, WC_TABCONTROLW, L"", 0, 10, 80, 200, 60);
+    HWND vertical = test::MakeChild(form, WC_TABCONTROLW, L"", TCS_VERTICAL | TCS_MULTILINE, 220, 10, 120, 100);
+    HWND grip = test::MakeChild(form, L"ScrollBar", L"", SBS_SIZEGRIP, 360, 10, 20, 20);
+    HIMAGELIST icons = ImageList_Create(16, 16, ILC_COLOR32, 1, 0);
+    HBITMAP red = CreateBitmap(16, 16, 1, 32, std::vector<DWORD>(256, 0xFFFF0000).data());
+    ImageList_Add(icons, red, nullptr);
+    SendMessageW(iconic, TCM_SETIMAGELIST, 0, LPARAM(icons));
+    for (HWND tabs : {owned, iconic, vertical})
+        for (int i = 0; i < 2; ++i) {
+            TCITEMW item{TCIF_TEXT | TCIF_IMAGE, 0, 0, const_cast<wchar_t*>(L"Tab"), 0, 0, 0};
+            SendMessageW(tabs, TCM_INSERTITEMW, i, LPARAM(&item));
+        }
+    test::Pump(100);
+    const Picture plainVertical = CaptureWindow(vertical), plainGrip = CaptureWindow(grip);
+    REQUIRE(SkinWindowEx(form, SkinChildrenFlag) == 1);
+    drawn.clear();
+    RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    CHECK(drawn == std::vector<UINT>{1, 0});  // the selected one last, over the page frame
+    const RECT first = ItemRect(iconic, TCM_GETITEMRECT, 0);
+    CHECK(ScreenPixel(OnScreen(iconic, first.left + 10, (first.top + first.bottom) / 2)) == 0xFF0000);
+    CHECK((CaptureWindow(vertical).pixels == plainVertical.pixels));
+    CHECK((CaptureWindow(grip).pixels == plainGrip.pixels));
+    DetachSkin(form);
+    ImageList_Destroy(icons), DeleteObject(red);
 }
