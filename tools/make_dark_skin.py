@@ -25,7 +25,7 @@ COLORS = [  # skin.ini's [Colors], in the README's order
     ("ProgressColor", 0x2E93E0), ("KeyColor", KEY),
     ("NormalCaptionColor", 0xE3EAF1), ("HotCaptionColor", 0xFFFFFF),
     ("PressedCaptionColor", 0xFFFFFF), ("DisabledCaptionColor", 0x6C7885),
-    ("WindowColor", 0x1F242B), ("WindowTextColor", 0xD9DFE6),
+    ("WindowColor", 0x1F242B), ("WindowTextColor", 0xD9DFE6), ("ControlColor", 0x2A313A),
 ]
 
 

@@ -18,6 +18,7 @@ std::string SkinIniText(const std::string& name, const skin::SkinColors& colors)
     line("PressedFrameColor", colors.pressedFrame);
     line("ProgressColor", colors.progress);
     line("KeyColor", colors.key);
+    line("ControlColor", colors.control);
     const char* captions[4] = {"NormalCaptionColor", "HotCaptionColor", "PressedCaptionColor",
                                "DisabledCaptionColor"};
     for (int i = 0; i < 4; ++i) line(captions[i], colors.caption[i]);

@@ -9,6 +9,9 @@ namespace skin {
 
 using Rgb = std::uint32_t;  // 0xRRGGBB
 
+inline constexpr Rgb White = 0xFFFFFF;
+inline constexpr Rgb Black = 0x000000;
+
 constexpr COLORREF ToColorRef(Rgb c)
 {
     return RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
@@ -27,6 +30,10 @@ struct SkinColors {
     bool hasWindowColors;
     Rgb window;
     Rgb windowText;
+    // The fill of the surfaces the skin draws its controls on (check and option boxes, the combo's
+    // ring and body, a drop button's normal face, progress fields, scroll-bar tracks, track-bar
+    // channels): white in the built-in skin.
+    Rgb control = White;
 };
 
 inline constexpr SkinColors BuiltInColors{
@@ -50,8 +57,7 @@ inline constexpr ThreadColor DisabledFrameColor{&SkinColors::disabledFrame};
 inline constexpr ThreadColor PressedFrameColor{&SkinColors::pressedFrame};
 inline constexpr ThreadColor ProgressColor{&SkinColors::progress};
 inline constexpr ThreadColor KeyColor{&SkinColors::key};
+inline constexpr ThreadColor ControlColor{&SkinColors::control};
 inline constexpr ThreadCaptionColors CaptionColors{};
-inline constexpr Rgb White = 0xFFFFFF;
-inline constexpr Rgb Black = 0x000000;
 
 }  // namespace skin

@@ -25,6 +25,7 @@ constexpr ColorKey kColorKeys[] = {
     {"KeyColor", &SkinColors::key},
     {"WindowColor", &SkinColors::window},
     {"WindowTextColor", &SkinColors::windowText},
+    {"ControlColor", &SkinColors::control},
 };
 constexpr const char* kCaptionKeys[4] = {"NormalCaptionColor", "HotCaptionColor",
                                          "PressedCaptionColor", "DisabledCaptionColor"};

@@ -50,7 +50,7 @@ void DrawArrowButton(HDC dc, int x, int y, int w, int h, INT_PTR state, bool ena
         StretchSkinCell(dc, x, y, w, h, c.surface, c.x, c.y, c.w, c.h, c(kFaceLeft), c(kFaceTop),
                         c(kFaceRight), c(kFaceBottom), std::nullopt, c.dpi);
     } else {
-        FillSolidRect(dc, x, y, w, h, White);
+        FillSolidRect(dc, x, y, w, h, ControlColor);
     }
     const ImageCell g = PickImageCell(image, kArrowX, enabled ? 0 : kArrowH, kArrowW, kArrowH, scale.dpi);
     int aw = scale(kArrowW), ah = scale(kArrowH);

@@ -55,7 +55,7 @@ int CheckState(HWND window)
 void ComposeCheckBox(HDC surface, int cx, int cy, INT_PTR state, bool enabled, int check,
                      const DpiScale& scale)
 {
-    FillSolidRect(surface, 0, 0, cx, cy, White);
+    FillSolidRect(surface, 0, 0, cx, cy, ControlColor);
     Rgb frame = DisabledFrameColor;
     if (enabled) frame = state == look::Pressed ? PressedFrameColor : FrameColor;
     const int line = scale(1);

@@ -74,7 +74,7 @@ LRESULT PaintComboBoxWindow(WNDPROC previous, HWND window, UINT message, WPARAM 
     GetWindowBounds(window, bounds);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
-    FillSolidRect(dc, 0, 0, bounds.width, bounds.height, White);
+    FillSolidRect(dc, 0, 0, bounds.width, bounds.height, ControlColor);
     FrameAndButton(window, dc, bounds, false);
     EndPaint(window, &ps);
     return 0;

@@ -31,7 +31,7 @@ LRESULT DrawTrackBarPart(const NMCUSTOMDRAW& draw)
     const bool enabled = IsWindowEnabled(draw.hdr.hwndFrom) != 0;
     const RECT& r = draw.rc;
     if (draw.dwItemSpec == TBCD_CHANNEL) {
-        FillSolidRect(draw.hdc, r.left, r.top, r.right - r.left, r.bottom - r.top, White);
+        FillSolidRect(draw.hdc, r.left, r.top, r.right - r.left, r.bottom - r.top, ControlColor);
         FrameSolidRect(draw.hdc, r.left, r.top, r.right - r.left, r.bottom - r.top,
                        enabled ? FrameColor : DisabledFrameColor, scale(1));
         return CDRF_SKIPDEFAULT;

@@ -40,7 +40,7 @@ LRESULT PaintProgressBar(HWND bar)
     OwnedSurface surface(CreateSkinSurface(cw, ch));
     const double f = ProgressFraction(bar);
 
-    FillSolidRect(surface.get(), 0, 0, cw, ch, White);
+    FillSolidRect(surface.get(), 0, 0, cw, ch, ControlColor);
     if (f != 0) {
         if (style & PBS_VERTICAL)
             FillWithin(surface.get(), client, 0, RoundHalfEven(ch - ch * f), cw,
@@ -73,14 +73,14 @@ LRESULT PaintProgressFrame(HWND bar)
     // The frame keeps the enabled colour on a disabled bar.
     const int frame = ScaleFor(bar)(1);
     FillSolidRect(surface.get(), 0, 0, w, h, FrameColor);
-    FillSolidRect(surface.get(), frame, frame, w - 2 * frame, h - 2 * frame, White);
+    FillSolidRect(surface.get(), frame, frame, w - 2 * frame, h - 2 * frame, ControlColor);
     const RECT field{bx, by, bx + cw, by + ch};
     if (f != 0) {
         if (style & PBS_VERTICAL) {
             // A smooth bar is filled and then whitened down to the top of its bar; a segmented
             // one stays white here and gets its bar in WM_PAINT.
             if (style & PBS_SMOOTH) FillWithin(surface.get(), field, bx, by, cw, ch, ProgressColor);
-            FillWithin(surface.get(), field, bx, by, cw, RoundHalfEven(ch - ch * f), White);
+            FillWithin(surface.get(), field, bx, by, cw, RoundHalfEven(ch - ch * f), ControlColor);
         } else {
             FillWithin(surface.get(), field, bx, by, RoundHalfEven(cw * f), ch, ProgressColor);
         }

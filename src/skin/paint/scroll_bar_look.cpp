@@ -35,7 +35,7 @@ void DrawSkinScrollBar(HDC dc, int x, int y, const ScrollBarLayout& layout, INT_
     HDC s = surface.get();
     const bool enabled = layout.firstEnabled || layout.lastEnabled;
 
-    FillSolidRect(s, 0, 0, w, h, White);
+    FillSolidRect(s, 0, 0, w, h, ControlColor);
     // A page held down shows pale, as the system darkens it.
     auto fillSpan = [&](int start, int end, Rgb color) {
         const RECT r = Span(layout, start, end);
@@ -44,7 +44,7 @@ void DrawSkinScrollBar(HDC dc, int x, int y, const ScrollBarLayout& layout, INT_
     const bool hasThumb = layout.thumbEnd > layout.thumbStart;
     if (pressed == scroll_part::PageBefore && hasThumb) fillSpan(layout.arrow, layout.thumbStart, DisabledFrameColor);
     if (pressed == scroll_part::PageAfter && hasThumb) fillSpan(layout.thumbEnd, length - layout.arrow, DisabledFrameColor);
-    FrameSolidRect(s, 0, 0, w, h, enabled ? DisabledFrameColor : Rgb{White}, scale(1));
+    FrameSolidRect(s, 0, 0, w, h, enabled ? Rgb{DisabledFrameColor} : Rgb{ControlColor}, scale(1));
 
     const RECT first = Span(layout, 0, layout.arrow), last = Span(layout, length - layout.arrow, length);
     DrawArrowButton(s, first.left, first.top, first.right - first.left, first.bottom - first.top,

@@ -8,7 +8,7 @@ void DrawSkinFrame(HDC dc, int width, int height, bool enabled, bool innerFrame,
 {
     const int t = thickness;
     FrameSolidRect(dc, 0, 0, width, height, enabled ? FrameColor : DisabledFrameColor, t);
-    if (innerFrame) FrameSolidRect(dc, t, t, width - 2 * t, height - 2 * t, White, t);
+    if (innerFrame) FrameSolidRect(dc, t, t, width - 2 * t, height - 2 * t, ControlColor, t);
 }
 
 }  // namespace skin

@@ -137,7 +137,7 @@ TEST_CASE("a skin folder reaches every face, glyph, frame and header; 200 switch
           "pixel for pixel; a refused folder: 0, a message naming the file, the line and the problem, and the skin in use stays") {
     NoLeaks leaks;
     const std::wstring raw = WriteSkin(L"raw", Same), swapped = WriteSkin(L"swapped", SwapRB),
-                       windows = WriteSkin(L"windows", Same, "WindowColor=0x203040\r\nWindowTextColor=0xF0E0D0\r\n"),
+                       windows = WriteSkin(L"windows", Same, "WindowColor=0x203040\r\nWindowTextColor=0xF0E0D0\r\nControlColor=0x102030\r\n"),
                        twice = WriteSkin(L"2x", Same, "", 2), thrice = WriteSkin(L"3x", Same, "", 3);
     Gallery g;
     const Pixels builtIn = Shot(g.form);
@@ -220,6 +220,7 @@ TEST_CASE("a skin folder reaches every face, glyph, frame and header; 200 switch
     CHECK(LastError().empty());  // a success after a refusal leaves no message
     const Pixels dark = Shot(g.form);
     CHECK(std::count(dark.begin(), dark.end(), 0x203040u) > long(dark.size() / 3));  // the form and its statics, lists and edits
+    CHECK(std::count(dark.begin(), dark.end(), 0x102030u) > 2000);  // boxes, combo rings, progress fields
     CHECK(std::count(dark.begin(), dark.end(), 0xF0E0D0u) > 100);                     // their text
     CHECK(SkinUseBuiltIn() == 1);
     CHECK((Shot(g.form) == builtIn));
