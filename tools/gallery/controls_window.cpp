@@ -5,6 +5,7 @@
 #include <string>
 
 #include "control_classes.h"
+#include "layout.h"
 
 namespace gallery {
 namespace {
@@ -14,14 +15,6 @@ constexpr wchar_t Caption[] = L"Common controls 通用控件";
 constexpr int ClientWidth = 960, ClientHeight = 290;
 constexpr DWORD Child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 
-struct Control {
-    int id;
-    const wchar_t* className;
-    const wchar_t* text;
-    DWORD style;
-    DWORD exStyle;
-    int x, y, w, h;
-};
 
 // Below the rebar, above the status bar: group box and tabs, scroll bars, track bars and the
 // up-down with its buddy, then the list and tree views.
@@ -44,22 +37,6 @@ const Control Controls[] = {
     {ListView, WC_LISTVIEWW, L"", Child | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE, 516, 44, 220, 198},
     {TreeView, WC_TREEVIEWW, L"", Child | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS | TVS_TRACKSELECT, WS_EX_CLIENTEDGE, 748, 44, 200, 198},
 };
-
-// The layout is in 96-DPI pixels, grown with the screen's DPI as the form's is.
-int Px(int pixels)
-{
-    HDC screen = CreateICW(L"DISPLAY", nullptr, nullptr, nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    DeleteDC(screen);
-    return MulDiv(pixels, dpi > 0 ? dpi : 96, 96);
-}
-
-HWND Create(HWND parent, const Control& c)
-{
-    return CreateWindowExW(c.exStyle, c.className, c.text, c.style, Px(c.x), Px(c.y), Px(c.w), Px(c.h), parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
-                           reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
-}
 
 HWND Item(HWND window, int id)
 {
@@ -282,7 +259,7 @@ HWND CreateControlsWindow(HINSTANCE instance, int x, int y)
     HWND window = CreateWindowExW(0, WindowClass, Caption, style, x, y, outer.right - outer.left,
                                   outer.bottom - outer.top, nullptr, nullptr, instance, nullptr);
     if (!window) return nullptr;
-    for (const Control& c : Controls) Create(window, c);
+    for (const Control& c : Controls) CreateControl(window, c);
     SetStates(window, instance);
     UseFont(window);
     SendMessageW(window, WM_SIZE, 0, 0);

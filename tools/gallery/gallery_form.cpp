@@ -6,6 +6,7 @@
 
 #include "control_classes.h"
 #include "gallery_dialogs.h"
+#include "layout.h"
 
 namespace gallery {
 namespace {
@@ -28,14 +29,6 @@ struct Label {
     bool heading = false;
 };
 
-struct Control {
-    int id;
-    const wchar_t* className;
-    const wchar_t* text;
-    DWORD style;
-    DWORD exStyle;
-    int x, y, w, h;
-};
 
 constexpr DWORD Child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 // Check boxes and option buttons are 17 pixels high, the usual height of such controls on the
@@ -123,27 +116,6 @@ Control ProgressControl(int i)
     DWORD style = Child | WS_BORDER | ((row == 1 || row == 3) ? PBS_SMOOTH : 0) | (row >= 2 ? PBS_VERTICAL : 0);
     if (row < 2) return {ProgressFirst + i, ProgressBarClass, L"", style, 0, x, 50 + row * 26, 70, 18};
     return {ProgressFirst + i, ProgressBarClass, L"", style, 0, x + (row == 2 ? 8 : 40), 104, 20, 120};
-}
-
-// The layout is in 96-DPI pixels; on a screen of another DPI (the gallery is DPI-aware) it grows
-// with the fonts, so that the form looks the same, only larger.
-int Px(int pixels)
-{
-    static const int dpi = [] {
-        HDC screen = CreateICW(L"DISPLAY", nullptr, nullptr, nullptr);
-        const int value = GetDeviceCaps(screen, LOGPIXELSY);
-        DeleteDC(screen);
-        return value > 0 ? value : 96;
-    }();
-    return MulDiv(pixels, dpi, 96);
-}
-
-HWND Create(HWND form, const Control& c)
-{
-    return CreateWindowExW(c.exStyle, c.className, c.text, c.style, Px(c.x), Px(c.y), Px(c.w), Px(c.h), form,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
-                           reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(form, GWLP_HINSTANCE)),
-                           nullptr);
 }
 
 void AddStrings(HWND window, UINT message, std::initializer_list<const wchar_t*> items)
@@ -258,7 +230,7 @@ LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam)
         FormState* state = StateOf(form);
         if (!state || HIWORD(wParam) != BN_CLICKED) break;
         if (LOWORD(wParam) == AddButton && !GetDlgItem(form, AddedButton))
-            SendMessageW(Create(form, Added), WM_SETFONT, reinterpret_cast<WPARAM>(state->font), TRUE);
+            SendMessageW(CreateControl(form, Added), WM_SETFONT, reinterpret_cast<WPARAM>(state->font), TRUE);
         if (!state->options.openModalWindows) break;
         if (LOWORD(wParam) == OpenMessageBox) OpenGalleryMessageBox(form);
         if (LOWORD(wParam) == OpenDialog) OpenGalleryDialog(form);
@@ -317,8 +289,8 @@ HWND CreateGalleryForm(HINSTANCE instance, const Options& options)
                                      Px(l.y), Px(l.w), Px(l.h), form, nullptr, instance, nullptr);
         SetWindowLongPtrW(label, GWLP_USERDATA, l.heading);
     }
-    for (const Control& c : Controls) Create(form, c);
-    for (int i = 0; i < 16; ++i) Create(form, ProgressControl(i));
+    for (const Control& c : Controls) CreateControl(form, c);
+    for (int i = 0; i < 16; ++i) CreateControl(form, ProgressControl(i));
     SetStates(form);
     UseFonts(form, *state);
     return form;
