@@ -58,20 +58,34 @@ TEST_CASE("detach keeps every chain whole: each procedure above and below the sk
     const std::pair<HWND, int> chains[] = {{form, Plain}, {inner, Own}, {test::MakeChild(inner, L"Button", L"a", 0, 5, 5, 80, 25), Plain},
         {test::MakeChild(form, L"Button", L"b", 0, 5, 5, 80, 25), Restoring}, {test::MakeChild(form, L"Button", L"c", 0, 5, 35, 80, 25), Comctl},
         {test::MakeChild(form, L"Button", L"d", 0, 5, 65, 80, 25), Keeping}, {test::MakeChild(form, L"Button", L"e", 0, 5, 95, 80, 25), Plain},
-        {test::MakeChild(form, L"Button", L"f", 0, 5, 125, 80, 25), Plain}};
-    const HWND detached = chains[6].first, robbed = chains[7].first;
+        {test::MakeChild(form, L"Button", L"f", 0, 5, 125, 80, 25), Plain}, {test::MakeChild(form, L"Button", L"g", 0, 100, 5, 80, 25), Own}};
+    const HWND detached = chains[6].first, robbed = chains[7].first, left = chains[8].first;
     for (auto [w, top] : chains) Subclass(w, Own);
     const auto plainLook = Picture(detached);
     REQUIRE(SkinWindow(form) == 1);
     for (auto [w, top] : chains)
         if (top != Own) Subclass(w, top);
+    Subclass(left, Plain);  // unhooks below, out of the chain's bookkeeping
     REQUIRE(Picture(detached) != plainLook);
 
     // Detached while another procedure sits on top: the skin stays below it, passes everything on
     // and draws nothing.
     CHECK(DetachSkin(detached) == 1);
-    CHECK((SkinPropNames(detached) == Names{"NEXTPROC"} && Picture(detached) == plainLook && SkinnedWindowCount() == 8));
+    CHECK((SkinPropNames(detached) == Names{"NEXTPROC"} && Picture(detached) == plainLook && SkinnedWindowCount() == 9));
     CHECK(WindowRegion(detached) == ERROR);
+    // A skin left in the chain leaves it as soon as nothing sits above it.
+    REQUIRE(DetachSkin(left) == 1);
+    SetWindowLongPtrW(left, GWLP_WNDPROC, LONG_PTR(g_below[{left, Plain}]));  // the one on top unhooks
+    SendMessageW(left, WM_APP, 0, 0);
+    CHECK((GetWindowLongPtrW(left, GWLP_WNDPROC) == LONG_PTR(&LayerProc<Own>) && Seen(left, Own, WM_APP) == 1));
+    CHECK((SkinPropNames(left).empty() && SkinnedWindowCount() == 8));
+    // On top without its properties it is not installed again: taking its own procedure as the
+    // previous one, it would call itself for ever.
+    REQUIRE(AttachSkin(left) == 1);
+    const INT_PTR own = GetSkinProp(left, prop::ProcAddr);
+    for (const char* name : {"PROCADDR", "NEXTPROC"}) RemoveSkinProp(left, name);  // other code takes them all
+    CHECK(AttachSkin(left) == 0);
+    for (const char* name : {"PROCADDR", "NEXTPROC"}) SetSkinProp(left, name, own);
     // Other code takes PROCADDR away: however the skin hears of the window, it is not installed a
     // second time below the procedure on top (the two would call each other for ever); like the
     // detached one, the window is taken up again where the skin sits, its state made anew.
@@ -84,7 +98,7 @@ TEST_CASE("detach keeps every chain whole: each procedure above and below the sk
         CHECK((Seen(w, Own, WM_APP) == 1 && Seen(w, Plain, WM_APP) == 1));
     }
     CHECK(Picture(detached) != plainLook);
-    CHECK(SkinnedWindowCount() == 8);
+    CHECK(SkinnedWindowCount() == 9);
 
     DestroyWindow(form);
     for (auto [w, top] : chains)
@@ -94,23 +108,4 @@ TEST_CASE("detach keeps every chain whole: each procedure above and below the sk
             CHECK(Seen(w, layer, WM_NCDESTROY) == (layer == Restoring ? 0 : 1));  // it left at WM_DESTROY
         }
     CHECK((SkinnedWindowCount() == 0 && !SkinInitialized()));
-}
-
-TEST_CASE("a skin left in the chain leaves it as soon as nothing sits above it; on top without its properties it is not installed again")
-{
-    test::Window form = test::MakeTopLevel(L"Form", 0, 0, 200, 100);
-    HWND button = test::MakeChild(form, L"Button", L"x", 0, 5, 5, 80, 25);
-    Subclass(button, Own);
-    REQUIRE(SkinWindow(form) == 1);
-    Subclass(button, Plain);
-    REQUIRE(DetachSkin(button) == 1);
-    SetWindowLongPtrW(button, GWLP_WNDPROC, LONG_PTR(g_below[{button, Plain}]));  // the one on top unhooks
-    SendMessageW(button, WM_APP, 0, 0);
-    CHECK((GetWindowLongPtrW(button, GWLP_WNDPROC) == LONG_PTR(&LayerProc<Own>) && Seen(button, Own, WM_APP) == 1));
-    CHECK((SkinPropNames(button).empty() && SkinnedWindowCount() == 1));
-    REQUIRE(AttachSkin(button) == 1);
-    const INT_PTR own = GetSkinProp(button, prop::ProcAddr);
-    for (const char* name : {"PROCADDR", "NEXTPROC"}) RemoveSkinProp(button, name);  // other code takes them all
-    CHECK(AttachSkin(button) == 0);  // taking its own procedure as the previous one, it would call itself for ever
-    for (const char* name : {"PROCADDR", "NEXTPROC"}) SetSkinProp(button, name, own);
 }

@@ -30,10 +30,12 @@ LRESULT CALLBACK ProbeProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
 
 }  // namespace
 
-TEST_CASE("a form's tree is skinned, each window after its kind, once; detach restores the type alone; destroying leaves nothing") {
+TEST_CASE("a form's tree is skinned after its kind, once; messages reach its own procedure; WM_ENTERIDLE, WM_CTLCOLORLISTBOX "
+          "skin the window they name, not another thread's; detach restores the type alone; destroying leaves nothing") {
     REQUIRE(SkinnedWindowCount() == 0);
     const NoLeaks noLeaks;
     HWND form = test::MakeTopLevel(test::RegisterClassOnce(L"ThunderFormDC", ProbeProc), 0, 0, 300, 200).release();
+    const MessageLog log(form);
     auto add = [](HWND parent, const wchar_t* cls, DWORD style, int y) { return test::MakeChild(parent, cls, L"x", style, 5, y, 80, 25); };
     HWND button = add(form, L"Button", BS_DEFPUSHBUTTON, 5), disabled = add(form, L"Button", WS_DISABLED, 35),
          checkStyle = add(form, L"Button", BS_AUTOCHECKBOX, 65), combo = add(form, L"ComboBox", CBS_DROPDOWNLIST, 95),
@@ -41,9 +43,10 @@ TEST_CASE("a form's tree is skinned, each window after its kind, once; detach re
          inner = test::MakeChild(form, L"#32770", L"", 0, 100, 5, 150, 100), deepButton = add(inner, L"Button", 0, 5);
     const LONG style = GetWindowLongW(button, GWL_STYLE), checkStyleStyle = GetWindowLongW(checkStyle, GWL_STYLE);
     const LONG_PTR proc = GetWindowLongPtrW(button, GWLP_WNDPROC), labelProc = GetWindowLongPtrW(label, GWLP_WNDPROC);
+    g_reenter = true;  // re-entrant attaches and sends while the window is being attached are harmless
     REQUIRE(SkinWindow(form) == 1);
     CHECK(AttachSkin(button) + AttachSkin(form) + SkinWindow(form) + AttachSkin(nullptr) == 0);  // again: nothing changes
-    CHECK((SkinnedWindowCount() == 9 && TrackMouseEventAvailable()));
+    CHECK((SkinnedWindowCount() == 9 && TrackMouseEventAvailable() && log.Count(WM_USER + 7) == 1));
     const std::pair<HWND, Names> props[] = {{form, {"PROCADDR", "NEXTPROC"}}, {label, {"PROCADDR", "NEXTPROC"}}, {inner, {"PROCADDR", "NEXTPROC"}}, {button, kButtonProps},
         {disabled, kButtonProps}, {checkStyle, kButtonProps}, {deepButton, kButtonProps}, {combo, {"PROCADDR", "NEXTPROC", "OLDSTATE", "MOUSEFLAG"}},
         {header, {"PROCADDR", "NEXTPROC", "MOUSEFLAG", "HDINDEX", "HMINDEX"}}};
@@ -56,6 +59,25 @@ TEST_CASE("a form's tree is skinned, each window after its kind, once; detach re
     CHECK(((GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW && GetSkinProp(button, prop::OldStyle) == style));
     CHECK((GetWindowLongW(checkStyle, GWL_STYLE) == checkStyleStyle && GetSkinProp(checkStyle, prop::OldStyle) == checkStyleStyle));
     CHECK(GetSkinProp(button, prop::OldState) + GetSkinProp(disabled, prop::OldState) == 3);
+    for (UINT msg : {UINT(WM_ACTIVATE), UINT(WM_SIZE), UINT(0x0009), UINT(WM_ENTERIDLE), UINT(WM_CTLCOLORLISTBOX)}) {
+        log.seen.clear();
+        SendMessageW(form, msg, 0, 0);  // lParam 0 names no window
+        CHECK_MESSAGE(log.Count(msg) == 1, msg);
+    }
+    CHECK(SendMessageW(form, WM_USER + 3, 0x10, 0x100) == 0x5113);
+    // Hidden, so that no activation reaches the owner before the message under test.
+    HWND dialog = CreateWindowExW(0, L"#32770", L"", WS_OVERLAPPEDWINDOW, 10, 10, 100, 60, nullptr, nullptr, nullptr, nullptr);
+    HWND dialogButton = test::MakeChild(dialog, L"Button", L"OK", 0, 5, 5, 50, 20);
+    // A drop-down list is a pop-up of its own, not a window inside the owner.
+    HWND list = CreateWindowExW(0, L"ComboLBox", L"", WS_POPUP, 0, 0, 50, 50, form, nullptr, nullptr, nullptr);
+    for (int i = 0; i < 2; ++i) SendMessageW(form, WM_ENTERIDLE, MSGF_DIALOGBOX, LPARAM(dialog));
+    CHECK((HasSkinProc(dialog) && HasSkinProc(dialogButton) && SkinnedWindowCount() == 11));
+    CHECK(SendMessageW(form, WM_CTLCOLORLISTBOX, 0, LPARAM(list)) == DefWindowProcW(form, WM_CTLCOLORLISTBOX, 0, LPARAM(list)));
+    CHECK((HasSkinProc(list) && SkinnedWindowCount() == 12));
+    // Windows of another thread (the desktop's) are never attached, however the skin hears of them.
+    for (UINT msg : {WM_ENTERIDLE, WM_ACTIVATE}) SendMessageW(form, msg, 0, LPARAM(GetDesktopWindow()));
+    CHECK((AttachSkin(GetDesktopWindow()) + SkinWindow(GetDesktopWindow()) == 0 && SkinnedWindowCount() == 12));
+    for (HWND w : {dialog, list}) DestroyWindow(w);
 
     ShowWindow(button, SW_HIDE);  // the application's doing since the attach: detach leaves it
     EnableWindow(button, FALSE);
@@ -67,32 +89,6 @@ TEST_CASE("a form's tree is skinned, each window after its kind, once; detach re
     CHECK(AttachSkin(button) == 1);
     DestroyWindow(form);
     CHECK((g_clean && !SkinInitialized() && SkinImages().ButtonFaceImage == nullptr));
-}
-
-TEST_CASE("messages reach the window's own procedure; WM_ENTERIDLE, WM_CTLCOLORLISTBOX skin the window they name, not another thread's") {
-    test::Window owner = test::MakeTopLevel(test::RegisterClassOnce(L"ThunderFormDC", ProbeProc), 0, 0, 120, 80);
-    const MessageLog log(owner);
-    g_reenter = true;  // re-entrant attaches and sends while the window is being attached are harmless
-    REQUIRE(SkinWindow(owner) == 1);
-    CHECK((SkinnedWindowCount() == 1 && log.Count(WM_USER + 7) == 1));
-    for (UINT msg : {UINT(WM_ACTIVATE), UINT(WM_SIZE), UINT(0x0009), UINT(WM_ENTERIDLE), UINT(WM_CTLCOLORLISTBOX)}) {
-        log.seen.clear();
-        SendMessageW(owner, msg, 0, 0);  // lParam 0 names no window
-        CHECK_MESSAGE(log.Count(msg) == 1, msg);
-    }
-    CHECK(SendMessageW(owner, WM_USER + 3, 0x10, 0x100) == 0x5113);
-    // Hidden, so that no activation reaches the owner before the message under test.
-    test::Window dialog(CreateWindowExW(0, L"#32770", L"", WS_OVERLAPPEDWINDOW, 10, 10, 100, 60, nullptr, nullptr, nullptr, nullptr));
-    HWND dialogButton = test::MakeChild(dialog, L"Button", L"OK", 0, 5, 5, 50, 20);
-    // A drop-down list is a pop-up of its own, not a window inside the owner.
-    HWND list = CreateWindowExW(0, L"ComboLBox", L"", WS_POPUP, 0, 0, 50, 50, owner, nullptr, nullptr, nullptr);
-    for (int i = 0; i < 2; ++i) SendMessageW(owner, WM_ENTERIDLE, MSGF_DIALOGBOX, LPARAM(dialog.hwnd));
-    CHECK((HasSkinProc(dialog) && HasSkinProc(dialogButton) && SkinnedWindowCount() == 3));
-    CHECK(SendMessageW(owner, WM_CTLCOLORLISTBOX, 0, LPARAM(list)) == DefWindowProcW(owner, WM_CTLCOLORLISTBOX, 0, LPARAM(list)));
-    CHECK((HasSkinProc(list) && SkinnedWindowCount() == 4));
-    // Windows of another thread (the desktop's) are never attached, however the skin hears of them.
-    for (UINT msg : {WM_ENTERIDLE, WM_ACTIVATE}) SendMessageW(owner, msg, 0, LPARAM(GetDesktopWindow()));
-    CHECK((AttachSkin(GetDesktopWindow()) + SkinWindow(GetDesktopWindow()) == 0 && SkinnedWindowCount() == 4));
 }
 
 TEST_CASE("each face is its state's cell stretched over the button, the caption centred 2 pixels in, the focus box; PaintButtonFace "
