@@ -128,7 +128,8 @@ TEST_CASE("the schemes: near mirror images, graded faces, glyph rows of one colo
     }
 }
 
-TEST_CASE("StretchSkinCell: the nine-grid, the whole cell, sizes too small or zero") {
+TEST_CASE("StretchSkinCell: nine-grid, whole cell, sizes too small or zero; BlitTransparent: all but the key colour, exactly; "
+          "BlitGlyph enlarged: each pixel its source pixel at twice the size, in between edges blended, never the key colour") {
     const skintest::NoLeaks noLeaks;
     Surface src(7, 42, Unique), dst(100, 42, [](int, int) { return 0x123456u; });  // source: two cells stacked
     for (auto [dw, dh, sw, sh] : {std::tuple{0, 9, 7, 21}, {9, 0, 7, 21}, {9, 9, 0, 21}, {9, 9, 7, 0}})
@@ -146,45 +147,38 @@ TEST_CASE("StretchSkinCell: the nine-grid, the whole cell, sizes too small or ze
     CHECK(skin::StretchSkinCell(dst.dc, 0, 0, 4, 4, src.dc, 0, 0, 7, 21, 3, 3, 3, 3) != 0);  // smaller than two margins
     CHECK(dst.at(0, 0) == src.at(0, 0));
     CHECK((skin::StretchSkinCell(dst.dc, 0, 0, 2, 5, src.dc, 0, 0, 7, 21, 3, 3, 3, 3, K) == 1 && !skin::CreateSkinSurface(100000, 100000)));
-}
 
-TEST_CASE("BlitTransparent copies every pixel but the key colour exactly, and no other") {
-    const skintest::NoLeaks noLeaks;
     // A glyph on the key colour, with what a mask most easily gets wrong: near keys, black, white.
     static const Rgb glyph[5][6] = {{K, 0xFE00FF, 0xFF01FF, 0xFF00FE, K, 0x000000}, {K, K, 0xFFFFFF, K, 0x19555F, K},
                                     {0x54B71D, K, K, K, K, 0x7F007F}, {K, 0xFF00FF, 0x010101, 0xFEFEFE, K, K},
                                     {0x84A5AC, K, K, K, 0x00FF00, K}};
-    Surface src(6, 5, [](int x, int y) { return glyph[y][x]; });
-    HPALETTE palette = CreateHalftonePalette(src.dc);
+    Surface keyed(6, 5, [](int x, int y) { return glyph[y][x]; });
+    HPALETTE palette = CreateHalftonePalette(keyed.dc);
     const std::tuple<Rgb, int, int, int, int, int, int, HPALETTE> cases[] = {  // key, to x, y, from x, y, size, the caller's palette
         {K, 7, 9, 0, 0, 6, 5, nullptr}, {K, 7, 9, 0, 0, 6, 5, palette}, {K, 0, 25, 2, 1, 4, 3, nullptr}, {0x00FF00, 3, 3, 0, 0, 6, 5, nullptr}};
     for (auto [key, dx, dy, sx, sy, w, h, pal] : cases) {
-        Surface dst(30, 30, Unique);
-        skin::BlitTransparent(dst.dc, dx, dy, w, h, src.dc, sx, sy, key, pal);
-        CHECK_MESSAGE(dst.Wrong([&](int x, int y) {
+        Surface on(30, 30, Unique);
+        skin::BlitTransparent(on.dc, dx, dy, w, h, keyed.dc, sx, sy, key, pal);
+        CHECK_MESSAGE(on.Wrong([&](int x, int y) {
             const Rgb s = x >= dx && x < dx + w && y >= dy && y < dy + h ? glyph[sy + y - dy][sx + x - dx] : key;
             return s == key ? Unique(x, y) : s;
         }) == 0, "key " << key << " to (" << dx << ", " << dy << "), palette " << pal);
     }
     CHECK(GetObjectType(palette) == OBJ_PAL);  // the caller's palette is left alone
     DeleteObject(palette);
-}
 
-TEST_CASE("BlitGlyph enlarged: each pixel its source pixel at twice the size; in between, edges blended, never the key colour") {
-    const skintest::NoLeaks noLeaks;
-    static const Rgb glyph[2][3] = {{0x2080C0, K, 0x000000}, {K, K, 0xFFFFFF}};
-    Surface src(3, 2, [](int x, int y) { return glyph[y][x]; });
-    Surface twice(8, 6, Unique);
-    skin::BlitGlyph(twice.dc, 1, 1, 6, 4, src.dc, 0, 0, 3, 2, K);
+    static const Rgb small[2][3] = {{0x2080C0, K, 0x000000}, {K, K, 0xFFFFFF}};
+    Surface glyph3x2(3, 2, [](int x, int y) { return small[y][x]; }), twice(8, 6, Unique);
+    skin::BlitGlyph(twice.dc, 1, 1, 6, 4, glyph3x2.dc, 0, 0, 3, 2, K);
     CHECK(twice.Wrong([](int x, int y) {
         const bool inside = x >= 1 && x < 7 && y >= 1 && y < 5;
-        const Rgb s = inside ? glyph[(y - 1) / 2][(x - 1) / 2] : K;
+        const Rgb s = inside ? small[(y - 1) / 2][(x - 1) / 2] : K;
         return s == K ? Unique(x, y) : s;
     }) == 0);
     // 3 x 2 to 4 x 3 over black: the corners take their pixel whole; the pixel right of the first
     // one lies a third on it and two thirds on key, so it shows a third of its colour.
     Surface between(4, 3, [](int, int) { return Rgb{0}; });
-    skin::BlitGlyph(between.dc, 0, 0, 4, 3, src.dc, 0, 0, 3, 2, K);
+    skin::BlitGlyph(between.dc, 0, 0, 4, 3, glyph3x2.dc, 0, 0, 3, 2, K);
     for (auto [x, y, c] : {std::tuple{0, 0, 0x2080C0u}, {3, 2, 0xFFFFFFu}, {1, 0, 0x0B2B40u}, {1, 2, 0u}})  // (1, 2): all key beneath
         CHECK_MESSAGE(between.at(x, y) == c, x << ", " << y);
 }
