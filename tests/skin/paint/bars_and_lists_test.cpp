@@ -200,13 +200,20 @@ TEST_CASE("tabs, scroll bars, track bars, toolbars, list and tree views: real in
     CHECK(SkinnedWindowCount() == 0);
 }
 
+namespace {
+
+std::vector<UINT> g_drawn;  // the tabs the parent was asked to draw
+LRESULT CALLBACK TabOwnerProc(HWND w, UINT m, WPARAM wp, LPARAM lp)
+{
+    if (m == WM_DRAWITEM) g_drawn.push_back(reinterpret_cast<DRAWITEMSTRUCT*>(lp)->itemID);
+    return DefWindowProcW(w, m, wp, lp);
+}
+
+}  // namespace
+
 TEST_CASE("tabs keep their owners' drawing and icons; vertical tabs and size grips stay the system's")
 {
-    static std::vector<UINT> drawn;  // the tabs the parent was asked to draw
-    test::Window form = test::MakeTopLevel(test::RegisterClassOnce(L"TabOwner", [](HWND w, UINT m, WPARAM wp, LPARAM lp) {
-        if (m == WM_DRAWITEM) drawn.push_back(reinterpret_cast<DRAWITEMSTRUCT*>(lp)->itemID);
-        return DefWindowProcW(w, m, wp, lp);
-    }), 40, 40, 420, 200);
+    test::Window form = test::MakeTopLevel(test::RegisterClassOnce(L"TabOwner", TabOwnerProc), 40, 40, 420, 200);
     HWND owned = test::MakeChild(form, WC_TABCONTROLW, L"", TCS_OWNERDRAWFIXED, 10, 10, 200, 60);
     HWND iconic = test::MakeChild(form, WC_TABCONTROLW, L"", 0, 10, 80, 200, 60);
     HWND vertical = test::MakeChild(form, WC_TABCONTROLW, L"", TCS_VERTICAL | TCS_MULTILINE, 220, 10, 120, 100);
@@ -223,9 +230,9 @@ TEST_CASE("tabs keep their owners' drawing and icons; vertical tabs and size gri
     test::Pump(100);
     const Picture plainVertical = CaptureWindow(vertical), plainGrip = CaptureWindow(grip);
     REQUIRE(SkinWindowEx(form, SkinChildrenFlag) == 1);
-    drawn.clear();
+    g_drawn.clear();
     RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    CHECK(drawn == std::vector<UINT>{1, 0});  // the selected one last, over the page frame
+    CHECK(g_drawn == std::vector<UINT>{1, 0});  // the selected one last, over the page frame
     const RECT first = ItemRect(iconic, TCM_GETITEMRECT, 0);
     CHECK(ScreenPixel(OnScreen(iconic, first.left + 10, (first.top + first.bottom) / 2)) == 0xFF0000);
     CHECK((CaptureWindow(vertical).pixels == plainVertical.pixels));
