@@ -64,6 +64,28 @@ bool ShowsCell(POINT p, HDC image, RECT cell)
 }
 bool ShowsFace(POINT p, int state) { return ShowsCell(p, SkinImages().ButtonFaceImage, {1, 21 * state + 3, 6, 21 * state + 18}); }
 
+// Whether the area of the window's client shows any colour of the image's cell but its key, and
+// none of the colours of the other cell.
+bool AreaShows(HWND w, RECT area, RECT cell, RECT other)
+{
+    auto colors = [](RECT c) {
+        std::set<std::uint32_t> set;
+        for (int y = c.top; y < c.bottom; ++y)
+            for (int x = c.left; x < c.right; ++x) set.insert(test::DcPixel(SkinImages().DropButtonImage, x, y));
+        set.erase(0xFF00FF);
+        return set;
+    };
+    const std::set<std::uint32_t> wanted = colors(cell), unwanted = colors(other);
+    bool seen = false;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) {
+            const std::uint32_t c = ScreenPixel(OnScreen(w, x, y));
+            if (unwanted.count(c) && !wanted.count(c)) return false;
+            seen = seen || wanted.count(c);
+        }
+    return seen;
+}
+
 RECT ItemRect(HWND w, UINT message, WPARAM index, LONG left = 0)
 {
     RECT r{left, 0, 0, 0};
@@ -142,6 +164,10 @@ Outcome Drive(bool skinned)
     }});
     o.positions.push_back(GetScrollPos(bar, SB_CTL));
     o.looks["scroll track"] = ScreenPixel(OnScreen(item(ScrollHorizontal), 100, 0)) == DisabledFrameColor;
+    // The arrows' glyphs: enabled (rows 0-3 of the image) and disabled (rows 4-7), turned left.
+    const RECT enabledGlyph{8, 0, 15, 4}, disabledGlyph{8, 4, 15, 8}, leftArrow{1, 1, 16, 16};
+    o.looks["arrow glyph"] = AreaShows(item(ScrollHorizontal), leftArrow, enabledGlyph, disabledGlyph);
+    o.looks["disabled arrow glyph"] = AreaShows(item(ScrollDisabled), leftArrow, disabledGlyph, enabledGlyph);
 
     HWND track = item(Track);
     const RECT knob = ItemRect(track, TBM_GETTHUMBRECT, 0);
