@@ -49,6 +49,14 @@ inline void SetSkinProp(HWND window, const char* name, INT_PTR value)
     SetPropA(window, name, reinterpret_cast<HANDLE>(value));
 }
 
+// Sets the property and says whether its value changed: the trackers repaint only then.
+inline bool ChangeSkinProp(HWND window, const char* name, INT_PTR value)
+{
+    if (GetSkinProp(window, name) == value) return false;
+    SetSkinProp(window, name, value);
+    return true;
+}
+
 inline void RemoveSkinProp(HWND window, const char* name)
 {
     RemovePropA(window, name);

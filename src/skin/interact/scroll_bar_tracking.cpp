@@ -11,9 +11,7 @@ namespace {
 
 void ShowParts(HWND bar, const char* which, INT_PTR part)
 {
-    if (GetSkinProp(bar, which) == part) return;
-    SetSkinProp(bar, which, part);
-    PaintScrollBarNow(bar);
+    if (ChangeSkinProp(bar, which, part)) PaintScrollBarNow(bar);
 }
 
 INT_PTR PartOfRequest(WORD request)

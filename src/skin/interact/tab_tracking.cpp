@@ -11,9 +11,7 @@ namespace {
 
 void ShowHotTab(HWND tabs, INT_PTR index)
 {
-    if (GetSkinProp(tabs, prop::HmIndex) == index) return;
-    SetSkinProp(tabs, prop::HmIndex, index);
-    InvalidateRect(tabs, nullptr, FALSE);
+    if (ChangeSkinProp(tabs, prop::HmIndex, index)) InvalidateRect(tabs, nullptr, FALSE);
 }
 
 }  // namespace

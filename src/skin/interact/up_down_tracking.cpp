@@ -22,9 +22,7 @@ INT_PTR HalfAt(HWND upDown, LPARAM lParam)
 
 void Show(HWND upDown, const char* name, INT_PTR half)
 {
-    if (GetSkinProp(upDown, name) == half) return;
-    SetSkinProp(upDown, name, half);
-    RedrawWindow(upDown, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    if (ChangeSkinProp(upDown, name, half)) RedrawWindow(upDown, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 }  // namespace

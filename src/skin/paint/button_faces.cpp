@@ -54,11 +54,11 @@ void ReadFaces(HWND window, HDC (&faces)[4])
 
 }  // namespace
 
-void DrawFaceCell(HDC dc, int x, int y, int w, int h, INT_PTR state, UINT dpi)
+void DrawFaceCell(HDC dc, const RECT& r, INT_PTR state, UINT dpi)
 {
     const ImageCell c = PickImageCell(&SkinImageSet::ButtonFaceImage, 0, kFaceCellHeight * static_cast<int>(state),
                                       kFaceCellWidth, kFaceCellHeight, dpi);
-    StretchSkinCell(dc, x, y, w, h, c.surface, c.x, c.y, c.w, c.h, c(kFaceMargin), c(kFaceMargin), c(kFaceMargin),
+    StretchSkinCell(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, c.surface, c.x, c.y, c.w, c.h, c(kFaceMargin), c(kFaceMargin), c(kFaceMargin),
                     c(kFaceMargin), std::nullopt, c.dpi);
 }
 

@@ -20,9 +20,9 @@ void FitButtonFaces(HWND window, const HDC (&faces)[4]);
 // FitButtonFaces with the surfaces the button's properties name: after a resize or a new DPI.
 void RefitButtonFaces(HWND window);
 
-// The face of a state (ButtonFaceImage's cell, nine-grid) stretched over (x, y, w, h) of dc, at the
-// DPI: the tabs, the scroll-bar thumbs and the track-bar and toolbar faces of the other controls.
-void DrawFaceCell(HDC dc, int x, int y, int w, int h, INT_PTR state, UINT dpi);
+// The face of a state (ButtonFaceImage's cell, nine-grid) stretched over the rectangle of dc, at
+// the DPI: the tabs, the scroll-bar thumbs and the track-bar and toolbar faces of the other controls.
+void DrawFaceCell(HDC dc, const RECT& r, INT_PTR state, UINT dpi);
 
 // Draws all four faces anew: the state's cell of ButtonFaceImage stretched over the surface, the
 // caption, and the focus box when the button has the keyboard focus.

@@ -2,20 +2,14 @@
 
 #include <commctrl.h>
 
-
 #include "skin/core/control_kind.h"
 #include "skin/core/window_props.h"
 #include "skin/draw/dpi_scale.h"
-#include "skin/paint/button_faces.h"
 #include "skin/draw/primitives.h"
+#include "skin/paint/button_faces.h"
 
 namespace skin {
 namespace {
-
-void DrawFace(HDC dc, const RECT& r, INT_PTR state, const DpiScale& scale)
-{
-    DrawFaceCell(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, state, scale.dpi);
-}
 
 INT_PTR StateOfItem(UINT itemState, bool enabled)
 {
@@ -41,7 +35,7 @@ LRESULT DrawTrackBarPart(const NMCUSTOMDRAW& draw)
         // that it is being dragged in all of them.
         UINT state = draw.uItemState;
         if (GetCapture() == draw.hdr.hwndFrom) state |= CDIS_SELECTED;
-        DrawFace(draw.hdc, r, StateOfItem(state, enabled), scale);
+        DrawFaceCell(draw.hdc, r, StateOfItem(state, enabled), scale.dpi);
         return CDRF_SKIPDEFAULT;
     }
     return CDRF_DODEFAULT;
@@ -53,7 +47,7 @@ LRESULT DrawToolbarButton(NMTBCUSTOMDRAW& draw)
 {
     const INT_PTR state = StateOfItem(draw.nmcd.uItemState, true);
     if (state == look::Normal || state == look::Disabled) return CDRF_DODEFAULT;
-    DrawFace(draw.nmcd.hdc, draw.nmcd.rc, state, ScaleFor(draw.nmcd.hdr.hwndFrom));
+    DrawFaceCell(draw.nmcd.hdc, draw.nmcd.rc, state, WindowDpi(draw.nmcd.hdr.hwndFrom));
     draw.clrText = ToColorRef(CaptionColors[state]);
     return TBCDRF_NOEDGES | TBCDRF_NOBACKGROUND | TBCDRF_NOOFFSET | TBCDRF_NOETCHEDEFFECT;
 }

@@ -10,6 +10,7 @@
 #include "skin/draw/dpi_scale.h"
 #include "skin/draw/gdi_objects.h"
 #include "skin/draw/primitives.h"
+#include "skin/paint/window_colors.h"
 
 namespace skin {
 namespace {
@@ -41,10 +42,7 @@ LRESULT PaintGroupBox(HWND box)
     const auto font = reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0));
     const HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
     // The parent decides the caption's background and colour, as it does for the control itself.
-    auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageW(GetParent(box), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(box)));
-    if (!brush) brush = GetSysColorBrush(COLOR_BTNFACE);
+    const HBRUSH brush = ParentStaticBrush(box, dc);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
 

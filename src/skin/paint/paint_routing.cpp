@@ -1,6 +1,3 @@
-#include <windows.h>
-#include <commctrl.h>
-
 #include "skin/core/control_kind.h"
 #include "skin/core/fade_timer.h"
 #include "skin/core/window_props.h"
@@ -91,13 +88,9 @@ LRESULT OnPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPAR
     case ControlKind::Header:
         return PaintHeaderBar(window);
     case ControlKind::ScrollBar:
-        // A size box or grip of the scroll-bar class has no bar to draw.
-        if (GetWindowLongW(window, GWL_STYLE) & (SBS_SIZEBOX | SBS_SIZEGRIP)) break;
-        return PaintScrollBarWindow(window);
+        return PaintScrollBarWindow(previous, window, message, wParam, lParam);
     case ControlKind::Tab:
-        // Tabs down a side have their captions turned, which the skin's faces do not do.
-        if (GetWindowLongW(window, GWL_STYLE) & TCS_VERTICAL) break;
-        return PaintTabControl(window);
+        return PaintTabControl(previous, window, message, wParam, lParam);
     case ControlKind::Rebar:
         return PaintRebarWindow(previous, window, message, wParam, lParam);
     case ControlKind::StatusBar:
@@ -105,10 +98,9 @@ LRESULT OnPaint(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPAR
     case ControlKind::UpDown:
         return PaintUpDown(window);
     default:
-        break;
+        // Containers and every other window paint themselves.
+        return CallPrevious(previous, window, message, wParam, lParam);
     }
-    // Containers and every other window paint themselves.
-    return CallPrevious(previous, window, message, wParam, lParam);
 }
 
 }  // namespace skin

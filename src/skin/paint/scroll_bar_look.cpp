@@ -55,7 +55,7 @@ void DrawSkinScrollBar(HDC dc, int x, int y, const ScrollBarLayout& layout, INT_
                     layout.lastEnabled, layout.vertical ? Arrow::Down : Arrow::Right, scale);
     if (hasThumb) {
         const RECT t = Span(layout, layout.thumbStart, layout.thumbEnd);
-        DrawFaceCell(s, t.left, t.top, t.right - t.left, t.bottom - t.top, StateOf(scroll_part::Thumb, hot, pressed), scale.dpi);
+        DrawFaceCell(s, t, StateOf(scroll_part::Thumb, hot, pressed), scale.dpi);
     }
     BitBlt(dc, x, y, w, h, s, 0, 0, SRCCOPY);
 }

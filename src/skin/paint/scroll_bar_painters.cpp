@@ -37,22 +37,36 @@ ScrollBarLayout ScrollBarControlLayout(HWND bar)
     return layout;
 }
 
-void PaintScrollBarNow(HWND bar)
+namespace {
+
+// A size box or grip of the scroll-bar class has no bar to draw: it stays the system's.
+bool IsSizeBox(HWND bar)
 {
-    // A size box or grip of the scroll-bar class has no bar to draw.
-    if (!IsWindowVisible(bar) || (GetWindowLongW(bar, GWL_STYLE) & (SBS_SIZEBOX | SBS_SIZEGRIP))) return;
-    HDC dc = gdi::GetWindowDC(bar);
+    return (GetWindowLongW(bar, GWL_STYLE) & (SBS_SIZEBOX | SBS_SIZEGRIP)) != 0;
+}
+
+void DrawScrollBarControl(HWND bar, HDC dc)
+{
     DrawSkinScrollBar(dc, 0, 0, ScrollBarControlLayout(bar), GetSkinProp(bar, prop::HmIndex),
                       GetSkinProp(bar, prop::HdIndex), ScaleFor(bar));
+}
+
+}  // namespace
+
+void PaintScrollBarNow(HWND bar)
+{
+    if (!IsWindowVisible(bar) || IsSizeBox(bar)) return;
+    HDC dc = gdi::GetWindowDC(bar);
+    DrawScrollBarControl(bar, dc);
     gdi::ReleaseDC(bar, dc);
 }
 
-LRESULT PaintScrollBarWindow(HWND bar)
+LRESULT PaintScrollBarWindow(WNDPROC previous, HWND bar, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (IsSizeBox(bar)) return CallPrevious(previous, bar, message, wParam, lParam);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(bar, &ps);
-    DrawSkinScrollBar(dc, 0, 0, ScrollBarControlLayout(bar), GetSkinProp(bar, prop::HmIndex),
-                      GetSkinProp(bar, prop::HdIndex), ScaleFor(bar));
+    DrawScrollBarControl(bar, dc);
     EndPaint(bar, &ps);
     return 0;
 }

@@ -12,11 +12,12 @@ namespace skin {
 // tests), with the thumb where the pointer drags it while HDINDEX says it is held.
 ScrollBarLayout ScrollBarControlLayout(HWND bar);
 
-// Draws the control as HMINDEX (hot part) and HDINDEX (pressed part) say, into its own DC.
+// Draws the control as HMINDEX (hot part) and HDINDEX (pressed part) say, into its own DC. A size
+// box or grip of the class is left to the control, here and in WM_PAINT.
 void PaintScrollBarNow(HWND bar);
 
 // WM_PAINT of the control: the skin's look alone.
-LRESULT PaintScrollBarWindow(HWND bar);
+LRESULT PaintScrollBarWindow(WNDPROC previous, HWND bar, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The messages by which the control changes and redraws itself (SBM_SETPOS, SBM_SETRANGE,
 // SBM_SETRANGEREDRAW, SBM_ENABLE_ARROWS, SBM_SETSCROLLINFO): the control has them, then the skin

@@ -3,12 +3,14 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "skin/core/window_props.h"
 #include "skin/draw/dpi_scale.h"
 #include "skin/draw/owners.h"
-#include "skin/paint/button_faces.h"
 #include "skin/draw/primitives.h"
+#include "skin/paint/button_faces.h"
+#include "skin/paint/window_colors.h"
 
 namespace skin {
 namespace {
@@ -54,7 +56,7 @@ int DrawTabIcon(HWND tabs, HDC dc, const RECT& r, int image)
 
 void DrawTab(HWND tabs, HDC dc, RECT r, int index, INT_PTR state, bool focused, const DpiScale& scale)
 {
-    DrawFaceCell(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, state, scale.dpi);
+    DrawFaceCell(dc, r, state, scale.dpi);
     const int inset = scale(2);
     InflateRect(&r, -inset, -inset);
     const TabItem tab = ReadTab(tabs, index);
@@ -79,52 +81,52 @@ void DrawTabControl(HWND tabs, HDC s, int w, int h)
     const DpiScale scale = ScaleFor(tabs);
     const LONG style = GetWindowLongW(tabs, GWL_STYLE);
     const bool enabled = IsWindowEnabled(tabs) != 0, bottom = (style & TCS_BOTTOM) != 0;
-    // The background the parent gives its controls, as the control itself asks for it.
-    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(tabs), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(s),
-                                                       reinterpret_cast<LPARAM>(tabs)));
     RECT all{0, 0, w, h};
-    FillRect(s, &all, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(s, &all, ParentStaticBrush(tabs, s));
     SelectObject(s, reinterpret_cast<HFONT>(SendMessageW(tabs, WM_GETFONT, 0, 0)));
     SetBkMode(s, TRANSPARENT);
 
+    // The tabs' rectangles, empty for a tab the control cannot place; the row is their bounds.
     const int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
-    const int selected = static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
-    const INT_PTR hot = GetSkinProp(tabs, prop::HmIndex);
+    std::vector<RECT> rects(std::max(count, 0));
     RECT row{w, h, 0, 0};
     for (int i = 0; i < count; ++i) {
-        RECT r{};
-        if (!SendMessageW(tabs, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r))) continue;
-        row = {std::min(row.left, r.left), std::min(row.top, r.top), std::max(row.right, r.right),
-               std::max(row.bottom, r.bottom)};
+        if (!SendMessageW(tabs, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&rects[i]))) continue;
+        UnionRect(&row, &row, &rects[i]);
     }
-    if (!(style & TCS_BUTTONS)) {
+    const bool buttons = (style & TCS_BUTTONS) != 0;
+    if (!buttons) {
         const int top = count && !bottom ? row.bottom : 0, end = count && bottom ? row.top : h;
         FrameSolidRect(s, 0, top, w, end - top, enabled ? FrameColor : DisabledFrameColor, scale(1));
     }
-    const bool focused = GetFocus() == tabs;
-    for (int pass = 0; pass < 2; ++pass) {
-        for (int i = 0; i < count; ++i) {
-            RECT r{};
-            if ((i == selected) != (pass == 1) || !SendMessageW(tabs, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r)))
-                continue;
-            INT_PTR state = i == hot ? look::Hot : look::Normal;
-            if (i == selected) {
-                state = look::Pressed;
-                if (!(style & TCS_BUTTONS)) {
-                    InflateRect(&r, scale(kSelectedRise), 0);
-                    (bottom ? r.bottom : r.top) += bottom ? scale(kSelectedRise) : -scale(kSelectedRise);
-                    (bottom ? r.top : r.bottom) += bottom ? -scale(1) : scale(1);
-                }
-            }
-            DrawTab(tabs, s, r, i, enabled ? state : look::Disabled, focused && i == selected, scale);
+    const int selected = static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
+    const INT_PTR hot = GetSkinProp(tabs, prop::HmIndex);
+    for (int i = 0; i < count; ++i) {
+        if (i != selected && !IsRectEmpty(&rects[i]))
+            DrawTab(tabs, s, rects[i], i, enabled ? (i == hot ? look::Hot : look::Normal) : look::Disabled, false, scale);
+    }
+    if (selected < 0 || selected >= count || IsRectEmpty(&rects[selected])) return;
+    // The selected tab last: it stands out of its row and covers the page frame beneath it.
+    RECT r = rects[selected];
+    if (!buttons) {
+        const int rise = scale(kSelectedRise);
+        InflateRect(&r, rise, 0);
+        if (bottom) {
+            r.bottom += rise;
+            r.top -= scale(1);
+        } else {
+            r.top -= rise;
+            r.bottom += scale(1);
         }
     }
+    DrawTab(tabs, s, r, selected, enabled ? look::Pressed : look::Disabled, GetFocus() == tabs, scale);
 }
 
 }  // namespace
 
-LRESULT PaintTabControl(HWND tabs)
+LRESULT PaintTabControl(WNDPROC previous, HWND tabs, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (GetWindowLongW(tabs, GWL_STYLE) & TCS_VERTICAL) return CallPrevious(previous, tabs, message, wParam, lParam);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(tabs, &ps);
     RECT client{};

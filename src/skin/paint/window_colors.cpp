@@ -41,6 +41,14 @@ LRESULT OnEraseBackground(WNDPROC previous, HWND window, UINT message, WPARAM wP
     return 1;
 }
 
+HBRUSH ParentStaticBrush(HWND control, HDC dc)
+{
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(control), WM_CTLCOLORSTATIC,
+                                                             reinterpret_cast<WPARAM>(dc),
+                                                             reinterpret_cast<LPARAM>(control)));
+    return brush ? brush : GetSysColorBrush(COLOR_BTNFACE);
+}
+
 void ReleaseWindowBrush()
 {
     gdi::DeleteObject(t_brush);

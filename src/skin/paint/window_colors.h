@@ -9,6 +9,11 @@ namespace skin {
 
 // WM_CTLCOLORDLG, WM_CTLCOLORSTATIC, WM_CTLCOLOREDIT and WM_CTLCOLORLISTBOX.
 LRESULT OnCtlColor(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The brush the control's parent answers WM_CTLCOLORSTATIC with for the DC (its text colour set
+// too), as the system's static-like controls ask for their background; the button face when the
+// parent gives none.
+HBRUSH ParentStaticBrush(HWND control, HDC dc);
+
 // WM_ERASEBKGND of forms and dialogs.
 LRESULT OnEraseBackground(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
                           LPARAM lParam);
