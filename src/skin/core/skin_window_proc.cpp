@@ -8,10 +8,12 @@
 #include "skin/interact/default_button.h"
 #include "skin/interact/interaction_handlers.h"
 #include "skin/interact/scroll_bar_tracking.h"
+#include "skin/interact/window_scroll_tracking.h"
 #include "skin/paint/custom_draw.h"
 #include "skin/paint/paint_handlers.h"
 #include "skin/paint/scroll_bar_painters.h"
 #include "skin/paint/window_colors.h"
+#include "skin/paint/window_scroll_bars.h"
 
 namespace skin {
 namespace {
@@ -126,6 +128,33 @@ LRESULT ReleaseThenRefresh(WNDPROC previous, HWND window, UINT message, WPARAM w
     return result;
 }
 
+LRESULT PaintFrameAndScrollBars(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = OnNcPaint(previous, window, message, wParam, lParam);
+    PaintWindowScrollBarsNow(window);
+    return result;
+}
+
+// Messages after which a control may have changed its own scroll information (text, items, the
+// wheel, its own control messages): the skin-drawn bars follow.
+bool MayChangeScrolling(UINT message)
+{
+    switch (message) {
+    case WM_SETTEXT:
+    case WM_SETREDRAW:
+    case WM_CHAR:
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
+    case WM_CUT:
+    case WM_PASTE:
+    case WM_CLEAR:
+    case WM_UNDO: return true;
+    default:
+        return (message >= EM_GETSEL && message <= EM_GETSEL + 0x4F) || (message >= LB_ADDSTRING && message <= LB_ADDSTRING + 0x3F) ||
+               (message >= WM_USER && message < 0xC000);
+    }
+}
+
 }  // namespace
 
 LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -151,6 +180,9 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE:
     case WM_THEMECHANGED: return PassThenFollow(previous, window, message, wParam, lParam);
+    // The skin's own style changes, which the window is not told of, whatever the look.
+    case WM_STYLECHANGING:
+    case WM_STYLECHANGED: return OnStyleChange(previous, window, message, wParam, lParam);
     // What gives the window the skin's look.
     case WM_SIZE: look = OnSize; break;
     case WM_SETFOCUS: look = OnSetFocus; break;
@@ -161,7 +193,13 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case DpiChangedMessage:
     case DpiChangedAfterParentMessage: look = OnDpiChanged; break;
     case WM_WINDOWPOSCHANGING: look = OnWindowPosChanging; break;
-    case WM_NCPAINT: look = OnNcPaint; break;
+    case WM_NCPAINT: look = PaintFrameAndScrollBars; break;
+    case WM_NCCALCSIZE: look = OnNcCalcSize; break;
+    case WM_NCHITTEST: look = OnNcHitTest; break;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK: look = OnNcButtonDown; break;
+    case WM_NCMOUSEMOVE:
+    case WM_NCMOUSELEAVE: look = OnNcMouseMove; break;
     case WM_GETDLGCODE: look = OnGetDlgCode; break;
     case BM_SETSTYLE: look = OnSetButtonStyle; break;
     case WM_KEYDOWN: look = OnKeyDown; break;
@@ -185,11 +223,17 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case SBM_SETRANGEREDRAW:
     case SBM_ENABLE_ARROWS:
     case SBM_SETSCROLLINFO: look = OnScrollBarChange; break;
-    default: return CallPrevious(previous, window, message, wParam, lParam);
+    default:
+        if (!MayChangeScrolling(message)) return CallPrevious(previous, window, message, wParam, lParam);
+        look = CallPrevious;
+        break;
     }
     // Stepped aside (high contrast), the controls paint and track themselves.
     if (SkinStepsAside()) return CallPrevious(previous, window, message, wParam, lParam);
-    return look(previous, window, message, wParam, lParam);
+    const LRESULT result = look(previous, window, message, wParam, lParam);
+    // The control may have scrolled; without scroll information there is nothing to follow.
+    if (MayHaveScrollBars(window)) SyncScrollBars(window);
+    return result;
 }
 
 }  // namespace skin

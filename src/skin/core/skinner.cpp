@@ -4,6 +4,7 @@
 #include "skin/core/control_kind.h"
 #include "skin/core/creation_hook.h"
 #include "skin/core/fade_timer.h"
+#include "skin/core/scroll_call_hooks.h"
 #include "skin/core/skin_change.h"
 #include "skin/core/skin_window_proc.h"
 #include "skin/core/window_props.h"
@@ -12,6 +13,7 @@
 #include "skin/paint/button_faces.h"
 #include "skin/paint/scroll_bar_look.h"
 #include "skin/paint/window_colors.h"
+#include "skin/paint/window_scroll_bars.h"
 
 namespace skin {
 namespace {
@@ -39,6 +41,7 @@ void ReleaseEngine()
     t_skinnedWindowCount = 0;
     t_stepsAside = false;
     StopCreationHook();
+    if (t_initialized) StopScrollCallHooks();
     ReleaseSkinImageSet(SkinImages());
     ReleaseWindowBrush();
     CloseEngineWindow();
@@ -53,6 +56,7 @@ void StartEngine()
     OpenEngineWindow();
     TakeSkinInUse();
     StartCreationHook();
+    StartScrollCallHooks();
 }
 
 void SetUpCommandButton(HWND window)
@@ -113,7 +117,13 @@ bool HighContrastOn()
 // A container keeps its children attached: only the other kinds' look comes and goes.
 void SwitchLook(HWND window)
 {
-    if (IsContainer(window)) return;
+    if (IsContainer(window)) {
+        if (t_stepsAside)
+            GiveBackScrollBars(window);
+        else
+            TakeScrollBars(window);
+        return;
+    }
     if (t_stepsAside)
         RemoveKindState(window);
     else
@@ -214,6 +224,7 @@ LONG AttachSkin(HWND window)
 
 void SetUpKindState(HWND window)
 {
+    if (!t_stepsAside) TakeScrollBars(window);
     if (IsContainer(window)) {
         // Reaches every descendant, so the whole tree is skinned before the container itself.
         EnumChildWindows(window, AttachChildProc, 0);
@@ -268,6 +279,7 @@ void CountSkinnedWindow(HWND window, INT_PTR next)
 
 void RemoveKindState(HWND window)
 {
+    GiveBackScrollBars(window);
     if (IsContainer(window)) {
         EnumChildWindows(window, DetachChildProc, 0);
         RemoveSkinProp(window, prop::SkinFlags);

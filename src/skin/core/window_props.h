@@ -24,6 +24,21 @@ inline constexpr const char* HmIndex = "HMINDEX";
 // it, whatever its class), for as long as it is skinned.
 inline constexpr const char* SkinFlags = "SKINFLAGS";
 
+// The standard scroll bars the skin draws in place of the system's: bit 1 the vertical, bit 2 the
+// horizontal. The window's WS_VSCROLL and WS_HSCROLL stay off meanwhile, as the system draws its
+// own scroll bars (outside any message) only for a window whose style has them.
+inline constexpr const char* ScrollBars = "SBSHOWN";
+// A digest of both bars' scroll information, as last drawn.
+inline constexpr const char* ScrollState = "SBSTATE";
+// The bar part under the pointer and the one held down: bar (1 or 2) * 8 + part.
+inline constexpr const char* ScrollHot = "SBHOT";
+inline constexpr const char* ScrollHeld = "SBHELD";
+// While the thumb is dragged: where it is drawn, along the bar, plus one.
+inline constexpr const char* ScrollThumb = "SBTHUMB";
+// Set while the skin itself changes the window's style: the window is not told, and a frame
+// change then takes no scroll bar.
+inline constexpr const char* ScrollQuiet = "SBQUIET";
+
 // The surface of face state i is named "<i>HDC", its bitmap "<i>BMP" (i = 0..3).
 inline constexpr const char* FaceDc[4] = {"0HDC", "1HDC", "2HDC", "3HDC"};
 inline constexpr const char* FaceBitmap[4] = {"0BMP", "1BMP", "2BMP", "3BMP"};

@@ -1,6 +1,7 @@
 #include "skin/paint/border_painting.h"
 
 #include "skin/core/control_kind.h"
+#include "skin/core/window_props.h"
 #include "skin/draw/dpi_scale.h"
 #include "skin/draw/gdi_objects.h"
 #include "skin/draw/primitives.h"
@@ -24,9 +25,11 @@ int GetBorderThickness(HWND window, int& bx, int& by)
     GetClientRect(window, &client);
     int gx = (outer.right - outer.left) - (client.right - client.left);
     int gy = (outer.bottom - outer.top) - (client.bottom - client.top);
+    // The scroll bars the skin draws are off the style but take their room all the same.
     const LONG style = GetWindowLongW(window, GWL_STYLE);
-    if (style & WS_VSCROLL) gx -= GetSystemMetrics(SM_CXVSCROLL);
-    if (style & WS_HSCROLL) gy -= GetSystemMetrics(SM_CYHSCROLL);
+    const INT_PTR taken = GetSkinProp(window, prop::ScrollBars);
+    if ((style & WS_VSCROLL) || (taken & 1)) gx -= GetSystemMetrics(SM_CXVSCROLL);
+    if ((style & WS_HSCROLL) || (taken & 2)) gy -= GetSystemMetrics(SM_CYHSCROLL);
     bx = RoundHalfEven(gx / 2.0);
     by = RoundHalfEven(gy / 2.0);
     return 1;

@@ -13,6 +13,7 @@
 #include "skin/draw/colors.h"
 #include "skin/draw/skin_images.h"
 #include "skin/support/control_pictures.h"
+#include "skin/support/pointer_input.h"
 #include "skin/support/skin_fixture.h"
 
 namespace {
@@ -30,29 +31,6 @@ struct Heard {
         return CallWindowProcW(next, w, msg, wp, lp);
     }
 };
-
-POINT OnScreen(HWND w, int x, int y)
-{
-    POINT p{x, y};
-    ClientToScreen(w, &p);
-    return p;
-}
-
-void Mouse(DWORD flags, POINT p)
-{
-    const int cx = GetSystemMetrics(SM_CXSCREEN) - 1, cy = GetSystemMetrics(SM_CYSCREEN) - 1;
-    INPUT in{INPUT_MOUSE, {}};
-    in.mi = {p.x * 65535 / cx, p.y * 65535 / cy, 0, flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 0, 0};
-    SendInput(1, &in, sizeof in);
-}
-
-std::uint32_t ScreenPixel(POINT p)
-{
-    HDC screen = GetDC(nullptr);
-    const std::uint32_t c = test::DcPixel(screen, p.x, p.y);
-    ReleaseDC(nullptr, screen);
-    return c;
-}
 
 // Whether the screen shows, at p, one of the colours of a cell of a skin image.
 bool ShowsCell(POINT p, HDC image, RECT cell)
@@ -93,26 +71,6 @@ RECT ItemRect(HWND w, UINT message, WPARAM index, LONG left = 0)
     return r;
 }
 POINT Middle(HWND w, RECT r) { return OnScreen(w, (r.left + r.right) / 2, (r.top + r.bottom) / 2); }
-
-// A press held inside the control's own tracking loop: the steps run on a timer the loop
-// dispatches, the last one releases the button.
-std::vector<std::function<void()>> g_steps;
-void CALLBACK NextStep(HWND, UINT, UINT_PTR id, DWORD)
-{
-    if (g_steps.empty()) return (void)KillTimer(nullptr, id);
-    g_steps.front()();
-    g_steps.erase(g_steps.begin());
-}
-void HoldDown(POINT p, std::vector<std::function<void()>> steps)
-{
-    g_steps = std::move(steps);
-    Mouse(0, p);
-    test::Pump(50);
-    SetTimer(nullptr, 0, 40, NextStep);
-    Mouse(MOUSEEVENTF_LEFTDOWN, p);
-    test::PumpUntil([] { return g_steps.empty(); }, 3000);
-    test::Pump(100);
-}
 
 struct Outcome {
     std::vector<int> positions;

@@ -1,0 +1,278 @@
+#include "skin/paint/window_scroll_bars.h"
+
+#include <algorithm>
+
+#include "skin/core/control_kind.h"
+#include "skin/core/window_props.h"
+#include "skin/draw/gdi_objects.h"
+#include "skin/draw/primitives.h"
+
+namespace skin {
+namespace {
+
+inline constexpr LONG BarStyles = WS_VSCROLL | WS_HSCROLL;
+// The system's shortest thumb at 96 DPI, and the least room between the arrows.
+inline constexpr int MinThumb = 17, MinTrack = 4;
+
+INT_PTR BarBit(int bar) { return bar == SB_VERT ? VerticalBar : HorizontalBar; }
+
+// The client area in window coordinates.
+RECT ClientInWindow(HWND window)
+{
+    RECT client{}, outer{};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    GetWindowRect(window, &outer);
+    OffsetRect(&client, -outer.left, -outer.top);
+    return client;
+}
+
+int BarThickness(int bar) { return GetSystemMetrics(bar == SB_VERT ? SM_CXVSCROLL : SM_CYHSCROLL); }
+
+// The thumb's length, as the system sizes it: the page's share of the room, at least its minimum.
+int ThumbLength(HWND window, const SCROLLINFO& info, int room, int arrow)
+{
+    if (!info.nPage) return arrow;
+    const int length = MulDiv(room, static_cast<int>(info.nPage), info.nMax - info.nMin + 1);
+    return std::max(length, MulDiv(MinThumb, static_cast<int>(ScaleFor(window).dpi), BaseDpi));
+}
+
+// Arrows and thumb along the bar, from the window's scroll information as the system places them.
+// The system's own answer comes first (it measures a bar it does not show as well); where it gives
+// none, the skin sizes the thumb the documented way.
+void LayOut(HWND window, WindowBar& found)
+{
+    ScrollBarLayout& layout = found.layout;
+    layout.vertical = found.bar == SB_VERT;
+    layout.width = found.rect.right - found.rect.left;
+    layout.height = found.rect.bottom - found.rect.top;
+    const int length = layout.vertical ? layout.height : layout.width;
+    const int metric = GetSystemMetrics(SM_CXVSCROLL);
+
+    SCROLLBARINFO state{};
+    state.cbSize = sizeof state;
+    GetScrollBarInfo(window, layout.vertical ? OBJID_VSCROLL : OBJID_HSCROLL, &state);
+    const bool enabled = IsWindowEnabled(window) != 0;
+    layout.firstEnabled = enabled && !(state.rgstate[1] & STATE_SYSTEM_UNAVAILABLE);
+    layout.lastEnabled = enabled && !(state.rgstate[5] & STATE_SYSTEM_UNAVAILABLE);
+
+    if (length <= 2 * metric + MinTrack) {
+        layout.arrow = length > MinTrack ? (length - MinTrack) / 2 : 0;
+        return;
+    }
+    layout.arrow = metric;
+    if (!layout.firstEnabled && !layout.lastEnabled) return;
+    const RECT& measured = state.rcScrollBar;
+    int thumb = 0;
+    if ((layout.vertical ? measured.bottom - measured.top : measured.right - measured.left) == length) {
+        layout.thumbStart = state.xyThumbTop;
+        thumb = state.xyThumbBottom - state.xyThumbTop;
+    } else {
+        SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+        if (!GetScrollInfo(window, found.bar, &info)) return;
+        const int room = length - 2 * metric;
+        thumb = ThumbLength(window, info, room, metric);
+        if (room - thumb < 0) return;
+        const int last = info.nMax - std::max(static_cast<int>(info.nPage) - 1, 0);
+        layout.thumbStart = metric;
+        if (info.nMin < last) layout.thumbStart += MulDiv(room - thumb, info.nPos - info.nMin, last - info.nMin);
+    }
+    if (thumb <= 0) return;
+    // Dragged, the thumb is where the pointer put it.
+    if (const INT_PTR dragged = GetSkinProp(window, prop::ScrollThumb); dragged && layout.vertical ==
+        (GetSkinProp(window, prop::ScrollHeld) / 8 == VerticalBar))
+        layout.thumbStart = std::clamp(static_cast<int>(dragged) - 1, metric, length - metric - thumb);
+    layout.thumbEnd = layout.thumbStart + thumb;
+}
+
+INT_PTR PartOf(HWND window, const char* which, int bar)
+{
+    const INT_PTR value = GetSkinProp(window, which);
+    return value / 8 == BarBit(bar) ? value % 8 : scroll_part::None;
+}
+
+void PaintBars(HWND window, HDC dc)
+{
+    WindowBar bars[2];
+    bool shown[2]{};
+    for (int i = 0; i < 2; ++i) {
+        shown[i] = FindWindowBar(window, i == 0 ? SB_VERT : SB_HORZ, bars[i]);
+        if (!shown[i]) continue;
+        const RECT& r = bars[i].rect;
+        DrawSkinScrollBar(dc, r.left, r.top, bars[i].layout, PartOf(window, prop::ScrollHot, bars[i].bar),
+                          PartOf(window, prop::ScrollHeld, bars[i].bar), ScaleFor(window));
+    }
+    // The size box between two bars: the track's colour.
+    if (shown[0] && shown[1])
+        FillSolidRect(dc, bars[0].rect.left, bars[1].rect.top, bars[0].rect.right - bars[0].rect.left,
+                      bars[1].rect.bottom - bars[1].rect.top, ControlColor);
+}
+
+// A digest of what the bars show: both bars' scroll information and arrow states, and which bars.
+INT_PTR ScrollDigest(HWND window, INT_PTR bars)
+{
+    std::uint32_t digest = 2166136261u ^ static_cast<std::uint32_t>(bars);
+    auto mix = [&digest](int value) { digest = (digest ^ static_cast<std::uint32_t>(value)) * 16777619u; };
+    for (int bar : {SB_VERT, SB_HORZ}) {
+        SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+        GetScrollInfo(window, bar, &info);
+        SCROLLBARINFO state{};
+        state.cbSize = sizeof state;
+        GetScrollBarInfo(window, bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL, &state);
+        for (int value : {info.nMin, info.nMax, static_cast<int>(info.nPage), info.nPos,
+                          static_cast<int>(state.rgstate[1]), static_cast<int>(state.rgstate[5])})
+            mix(value);
+    }
+    return static_cast<INT_PTR>(digest | 1);
+}
+
+// After a change to its scroll information the system hides a bar that has nothing left to scroll,
+// unless the change asked to keep it disabled (both arrows unavailable then).
+bool HideUnscrollable(HWND window, INT_PTR bars)
+{
+    INT_PTR kept = bars;
+    for (int bar : {SB_VERT, SB_HORZ}) {
+        if (!(bars & BarBit(bar))) continue;
+        SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+        SCROLLBARINFO state{};
+        state.cbSize = sizeof state;
+        if (!GetScrollInfo(window, bar, &info) ||
+            !GetScrollBarInfo(window, bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL, &state))
+            continue;
+        const bool scrolls = info.nMin < info.nMax - std::max(static_cast<int>(info.nPage) - 1, 0);
+        const bool keptDisabled = (state.rgstate[1] & state.rgstate[5] & STATE_SYSTEM_UNAVAILABLE) != 0;
+        if (!scrolls && !keptDisabled) kept &= ~BarBit(bar);
+    }
+    if (kept == bars) return false;
+    SetSkinProp(window, prop::ScrollBars, kept);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    return true;
+}
+
+}  // namespace
+
+bool MayHaveScrollBars(HWND window)
+{
+    SCROLLINFO info{sizeof info, SIF_RANGE, 0, 0, 0, 0, 0};
+    return GetScrollInfo(window, SB_VERT, &info) != 0;
+}
+
+bool FindWindowBar(HWND window, int bar, WindowBar& found)
+{
+    const INT_PTR bars = GetSkinProp(window, prop::ScrollBars);
+    if (!(bars & BarBit(bar))) return false;
+    const RECT client = ClientInWindow(window);
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    found.bar = bar;
+    if (bar == SB_VERT) {
+        const int width = BarThickness(SB_VERT);
+        const int left = (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) ? client.left - width : client.right;
+        found.rect = {left, client.top, left + width, client.bottom};
+    } else {
+        found.rect = {client.left, client.bottom, client.right, client.bottom + BarThickness(SB_HORZ)};
+    }
+    // A window too small for the bar has had no room made for it.
+    if (found.rect.left < 0 || found.rect.right > outer.right - outer.left ||
+        found.rect.bottom > outer.bottom - outer.top || IsRectEmpty(&found.rect))
+        return false;
+    LayOut(window, found);
+    return true;
+}
+
+int ThumbValue(HWND window, const WindowBar& bar, int thumbStart)
+{
+    SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+    if (!GetScrollInfo(window, bar.bar, &info)) return 0;
+    const int metric = GetSystemMetrics(SM_CXVSCROLL);
+    const int length = bar.layout.vertical ? bar.layout.height : bar.layout.width;
+    const int room = length - 2 * metric - (bar.layout.thumbEnd - bar.layout.thumbStart);
+    if (bar.layout.thumbEnd <= bar.layout.thumbStart || room <= 0) return info.nMin;
+    const int along = std::min(std::max(0, thumbStart - metric), room);
+    const int range = info.nPage ? info.nMax - info.nMin - static_cast<int>(info.nPage) + 1 : info.nMax - info.nMin;
+    return info.nMin + MulDiv(along, range, room);
+}
+
+void SetStyleQuietly(HWND window, LONG style)
+{
+    SetSkinProp(window, prop::ScrollQuiet, 1);
+    SetWindowLongW(window, GWL_STYLE, style);
+    RemoveSkinProp(window, prop::ScrollQuiet);
+}
+
+bool TakeScrollBars(HWND window)
+{
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    if (!(style & BarStyles) || GetControlKind(window) == ControlKind::ScrollBar) return false;
+    const INT_PTR found = ((style & WS_VSCROLL) ? VerticalBar : 0) | ((style & WS_HSCROLL) ? HorizontalBar : 0);
+    SetSkinProp(window, prop::ScrollBars, GetSkinProp(window, prop::ScrollBars) | found);
+    SetStyleQuietly(window, style & ~BarStyles);
+    return true;
+}
+
+void GiveBackScrollBars(HWND window)
+{
+    const INT_PTR bars = GetSkinProp(window, prop::ScrollBars);
+    for (const char* name : {prop::ScrollBars, prop::ScrollState, prop::ScrollHot, prop::ScrollHeld, prop::ScrollThumb})
+        RemoveSkinProp(window, name);
+    if (!bars) return;
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    SetSkinProp(window, prop::ScrollQuiet, 1);
+    SetWindowLongW(window, GWL_STYLE, style | ((bars & VerticalBar) ? WS_VSCROLL : 0) |
+                                          ((bars & HorizontalBar) ? WS_HSCROLL : 0));
+    // Same room, drawn by the system now.
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    RemoveSkinProp(window, prop::ScrollQuiet);
+}
+
+void PaintWindowScrollBarsNow(HWND window)
+{
+    if (!IsWindowVisible(window) || !GetSkinProp(window, prop::ScrollBars)) return;
+    HDC dc = gdi::GetWindowDC(window);
+    PaintBars(window, dc);
+    gdi::ReleaseDC(window, dc);
+}
+
+void SyncScrollBars(HWND window)
+{
+    const INT_PTR bars = GetSkinProp(window, prop::ScrollBars);
+    if (!bars) return;
+    const INT_PTR before = GetSkinProp(window, prop::ScrollState), now = ScrollDigest(window, bars);
+    if (before == now) return;
+    SetSkinProp(window, prop::ScrollState, now);
+    if (before && HideUnscrollable(window, bars)) return;
+    PaintWindowScrollBarsNow(window);
+}
+
+LRESULT OnNcCalcSize(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // A frame change on a window whose style gained a bar: the system has just shown it (the first
+    // calculation, while the window is made, is left alone: its procedure reads the style then).
+    if (wParam && !GetSkinProp(window, prop::ScrollQuiet)) TakeScrollBars(window);
+    const INT_PTR bars = GetSkinProp(window, prop::ScrollBars);
+    const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
+    if (!bars || GetSkinProp(window, prop::ScrollQuiet)) return result;
+    RECT& client = wParam ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : *reinterpret_cast<RECT*>(lParam);
+    // The room the system makes for its own bars, where it makes it.
+    const int width = BarThickness(SB_VERT), height = BarThickness(SB_HORZ);
+    if ((bars & VerticalBar) && client.right - client.left >= width) {
+        if (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR)
+            client.left += width;
+        else
+            client.right -= width;
+    }
+    if ((bars & HorizontalBar) && client.bottom - client.top > height) client.bottom -= height;
+    // The next change of scroll information is drawn whatever it is.
+    RemoveSkinProp(window, prop::ScrollState);
+    return result;
+}
+
+LRESULT OnStyleChange(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (wParam == static_cast<WPARAM>(GWL_STYLE) && GetSkinProp(window, prop::ScrollQuiet)) return 0;
+    return CallPrevious(previous, window, message, wParam, lParam);
+}
+
+}  // namespace skin

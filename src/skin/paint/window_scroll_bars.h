@@ -1,0 +1,49 @@
+#pragma once
+// The standard scroll bars of skinned windows, in the look of the skinned ScrollBar control.
+// The system draws those bars outside any message (when a control calls SetScrollInfo on itself,
+// while it tracks the mouse), but only for a window whose style holds WS_VSCROLL or WS_HSCROLL.
+// So the skin takes the bars over: it keeps those bits off, records which bars the window shows,
+// makes their room in WM_NCCALCSIZE and draws them itself. The scroll information stays the
+// window's own: every picture is drawn from GetScrollInfo.
+#include <windows.h>
+
+#include "skin/core/handler.h"
+#include "skin/paint/scroll_bar_look.h"
+
+namespace skin {
+
+inline constexpr INT_PTR VerticalBar = 1, HorizontalBar = 2;
+
+// A bar as it stands: where (window coordinates) and its parts along it.
+struct WindowBar {
+    int bar = SB_VERT;  // SB_VERT or SB_HORZ
+    RECT rect{};
+    ScrollBarLayout layout;
+};
+
+// Whether the window has scroll information at all, without a property read: a window that never
+// had a scroll bar has none.
+bool MayHaveScrollBars(HWND window);
+
+// The bar the skin draws for the window, if it draws that one and there is room for it.
+bool FindWindowBar(HWND window, int bar, WindowBar& found);
+
+// The scroll position the system gives a thumb drawn at thumbStart (pixels from the bar's start).
+int ThumbValue(HWND window, const WindowBar& bar, int thumbStart);
+
+// The window's WS_VSCROLL and WS_HSCROLL become the skin's to draw; false if it has neither.
+bool TakeScrollBars(HWND window);
+// The bars go back to the system, in place, drawn by it at once.
+void GiveBackScrollBars(HWND window);
+// Changes the style with the window none the wiser.
+void SetStyleQuietly(HWND window, LONG style);
+
+void PaintWindowScrollBarsNow(HWND window);
+// After anything that may have changed the scroll information: the bars redrawn if it did, and a
+// bar that the change would have hidden taken away.
+void SyncScrollBars(HWND window);
+
+LRESULT OnNcCalcSize(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT OnStyleChange(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace skin
