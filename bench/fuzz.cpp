@@ -256,6 +256,20 @@ std::vector<HWND> Targets(HWND form)
     return targets;
 }
 
+// What programs do to scroll bars without a message: the skin follows these calls.
+void ChangeScrollBars(HWND target, ArgumentMaker& args)
+{
+    const int bar = args.Below(4);  // SB_HORZ, SB_VERT, SB_CTL or SB_BOTH
+    const SCROLLINFO info{sizeof info, static_cast<UINT>(args.Below(0x20)), args.Below(40) - 10, args.Below(400),
+                          static_cast<UINT>(args.Below(80)), args.Below(400), 0};
+    switch (args.Below(4)) {
+    case 0: SetScrollInfo(target, bar, &info, args.Below(2)); break;
+    case 1: SetScrollPos(target, bar, args.Below(400), args.Below(2)); break;
+    case 2: ShowScrollBar(target, bar, args.Below(2)); break;
+    default: EnableScrollBar(target, bar, args.Below(4)); break;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -302,6 +316,10 @@ int main(int argc, char** argv)
     std::vector<HWND> lost;
     for (long i = 0; i < messages; ++i) {
         HWND target = targets[args.Below(static_cast<int>(targets.size()))];
+        if (args.Below(32) == 0) {
+            ChangeScrollBars(target, args);
+            continue;
+        }
         const bool fromRouted = args.Below(2);
         UINT m;
         if (fromRouted) {

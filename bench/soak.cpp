@@ -1,5 +1,6 @@
 // soak: long use of the skinned gallery form. Real pointer input (SendInput) hovers, presses and
-// releases every control of the form in turn; most cycles go on while the last fade still runs,
+// releases every control of the form in turn, then clicks the common controls and the scroll bars
+// of the list and the edit; most cycles go on while the last fade still runs,
 // every 50th waits for all fades to end. Then the skin is taken off the whole form and put back
 // on again and again. Last, push buttons are made under the pointer inside the skinned form (each
 // skinned as it is made, so it starts its hot fade) and destroyed again at once. The skin's live
@@ -142,6 +143,35 @@ void ClickCycle(HWND target, std::mt19937& random)
     bench::PumpFor(4);
 }
 
+// A press on a scroll bar the skin draws for a list or an edit (arrow, page or thumb), pressed and
+// released together; every fourth cycle the wheel over it as well.
+void ScrollCycle(HWND target, int cycle, std::mt19937& random)
+{
+    RECT r;
+    GetWindowRect(target, &r);
+    for (int tries = 0; tries < 40; ++tries) {
+        const POINT at{std::uniform_int_distribution<int>(r.left, r.right - 1)(random),
+                       std::uniform_int_distribution<int>(r.top, r.bottom - 1)(random)};
+        if (!OnScrollBar(at)) continue;
+        SendMouse(MOUSEEVENTF_MOVE, at);
+        bench::PumpFor(4);
+        INPUT in[2]{};
+        in[0].type = in[1].type = INPUT_MOUSE;
+        in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, in, sizeof in[0]);
+        bench::PumpFor(4);
+        break;
+    }
+    if (cycle % 4) return;
+    INPUT wheel{};
+    wheel.type = INPUT_MOUSE;
+    wheel.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    wheel.mi.mouseData = static_cast<DWORD>(cycle % 8 ? -WHEEL_DELTA : WHEEL_DELTA);
+    SendInput(1, &wheel, sizeof wheel);
+    bench::PumpFor(4);
+}
+
 bool Check(bool ok, const char* what)
 {
     if (!ok) std::printf("FAILED: %s\n", what);
@@ -202,6 +232,8 @@ int main(int argc, char** argv)
         if (i == warmCycle) warm = bench::PrivateBytes();
     }
     for (int i = 1; i <= inputCycles / 4; ++i) ClickCycle(common[i % common.size()], random);
+    for (int i = 1; i <= inputCycles / 4; ++i)
+        ScrollCycle(GetDlgItem(form, i % 2 ? gallery::ListWithEdge : gallery::EditWithEdge), i, random);
     SetForegroundWindow(form);
     const SIZE_T afterInput = bench::PrivateBytes();
 
@@ -236,6 +268,7 @@ int main(int argc, char** argv)
                 inputCycles, targets.size(), attachCycles, lateCycles, static_cast<int>(sizeof(void*) * 8),
                 (GetTickCount() - startTicks) / 1000.0);
     std::printf("  and %d clicks over the %zu windows of the common controls' window\n", inputCycles / 4, common.size());
+    std::printf("  and %d presses on the scroll bars of the list and the edit, with the wheel every fourth\n", inputCycles / 4);
     std::printf("  presses that reached an enabled control (progress bars take none): %d of %d\n", pressesSeen, pressesExpected);
     std::printf("  late buttons destroyed while they faded in: %d of %d\n", lateFades, lateCycles);
     bench::PrintFigures(start, end);
