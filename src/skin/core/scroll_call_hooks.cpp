@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
 #include "skin/paint/window_scroll_bars.h"
 
@@ -25,10 +26,11 @@ ShowScrollBarFn g_showScrollBar;
 // Threads that have the skin started; the first patches the modules, the last restores them.
 LONG g_users = 0;
 
-// Only this thread's windows: another thread draws with its own images, at its next message.
+// Only this thread's windows, and only while this copy of the skin runs here: another thread (or
+// another copy of the skin) draws with its own images, at the window's next message.
 bool DrawsHere(HWND window)
 {
-    return window && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId() &&
+    return window && SkinInitialized() && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId() &&
            GetSkinProp(window, prop::ScrollBars);
 }
 
