@@ -193,7 +193,11 @@ LRESULT OnNcHitTest(WNDPROC previous, HWND window, UINT message, WPARAM wParam, 
     if (result == HTTRANSPARENT || result == HTERROR || !MayHaveScrollBars(window)) return result;
     WindowBar bar;
     INT_PTR part = scroll_part::None;
-    if (!BarAt(window, InWindow(window, {SignedLoWord(lParam), SignedHiWord(lParam)}), bar, part)) return result;
+    const POINT point = InWindow(window, {SignedLoWord(lParam), SignedHiWord(lParam)});
+    RECT box{};
+    // The size box of a sizable window sizes it from its corner, as the system's does.
+    if (FindSizeBox(window, box) && PtInRect(&box, point)) return SizeBoxIsGrip(window) ? HTBOTTOMRIGHT : result;
+    if (!BarAt(window, point, bar, part)) return result;
     return bar.bar == SB_VERT ? HTVSCROLL : HTHSCROLL;
 }
 

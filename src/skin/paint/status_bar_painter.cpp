@@ -77,17 +77,17 @@ void DrawPart(HWND bar, HDC dc, int index, WPARAM query, const RECT& box, const 
     DrawPartText(dc, buffer.data(), text);
 }
 
-void DrawGrip(HDC dc, const RECT& client, const DpiScale& scale)
+}  // namespace
+
+void DrawSizeGrip(HDC dc, const RECT& box, const DpiScale& scale)
 {
     const int dot = scale(kGripDot), step = scale(kGripStep);
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column + row < 3; ++column)
-            FillSolidRect(dc, client.right - (column + 1) * step + (step - dot) / 2,
-                          client.bottom - (row + 1) * step + (step - dot) / 2, dot, dot,
+            FillSolidRect(dc, box.right - (column + 1) * step + (step - dot) / 2,
+                          box.bottom - (row + 1) * step + (step - dot) / 2, dot, dot,
                           FrameColor);
 }
-
-}  // namespace
 
 LRESULT PaintStatusBar(HWND bar)
 {
@@ -121,7 +121,7 @@ LRESULT PaintStatusBar(HWND bar)
         if (i + 1 < parts)
             FillSolidRect(dc, box.right, line, line, client.bottom - line, FrameColor);
     }
-    if (HasSizeGrip(bar, client)) DrawGrip(dc, client, scale);
+    if (HasSizeGrip(bar, client)) DrawSizeGrip(dc, client, scale);
     if (oldFont) SelectObject(dc, oldFont);
 
     PAINTSTRUCT ps;

@@ -6,6 +6,7 @@
 #include "skin/core/window_props.h"
 #include "skin/draw/gdi_objects.h"
 #include "skin/draw/primitives.h"
+#include "skin/paint/common_control_painters.h"
 
 namespace skin {
 namespace {
@@ -102,10 +103,11 @@ void PaintBars(HWND window, HDC dc)
         DrawSkinScrollBar(dc, r.left, r.top, bars[i].layout, PartOf(window, prop::ScrollHot, bars[i].bar),
                           PartOf(window, prop::ScrollHeld, bars[i].bar), ScaleFor(window));
     }
-    // The size box between two bars: the track's colour.
-    if (shown[0] && shown[1])
-        FillSolidRect(dc, bars[0].rect.left, bars[1].rect.top, bars[0].rect.right - bars[0].rect.left,
-                      bars[1].rect.bottom - bars[1].rect.top, ControlColor);
+    // The size box between two bars: the track's colour, with a grip where it sizes the window.
+    RECT box{};
+    if (!FindSizeBox(window, box)) return;
+    FillSolidRect(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, ControlColor);
+    if (SizeBoxIsGrip(window)) DrawSizeGrip(dc, box, ScaleFor(window));
 }
 
 // A digest of what the bars show: both bars' scroll information and arrow states, and which bars.
@@ -156,6 +158,21 @@ bool MayHaveScrollBars(HWND window)
 {
     SCROLLINFO info{sizeof info, SIF_RANGE, 0, 0, 0, 0, 0};
     return GetScrollInfo(window, SB_VERT, &info) != 0;
+}
+
+bool FindSizeBox(HWND window, RECT& box)
+{
+    WindowBar vertical, horizontal;
+    if (!FindWindowBar(window, SB_VERT, vertical) || !FindWindowBar(window, SB_HORZ, horizontal)) return false;
+    box = {vertical.rect.left, horizontal.rect.top, vertical.rect.right, horizontal.rect.bottom};
+    return true;
+}
+
+bool SizeBoxIsGrip(HWND window)
+{
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    return !(style & WS_CHILD) && (style & WS_THICKFRAME) && !IsZoomed(window) &&
+           !(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR);
 }
 
 bool FindWindowBar(HWND window, int bar, WindowBar& found)

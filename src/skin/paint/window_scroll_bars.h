@@ -28,6 +28,11 @@ bool MayHaveScrollBars(HWND window);
 // The bar the skin draws for the window, if it draws that one and there is room for it.
 bool FindWindowBar(HWND window, int bar, WindowBar& found);
 
+// The box between the two bars, when the skin draws both (window coordinates).
+bool FindSizeBox(HWND window, RECT& box);
+// Whether that box sizes the window, as in a sizable top-level window: it shows a grip then.
+bool SizeBoxIsGrip(HWND window);
+
 // The scroll position the system gives a thumb drawn at thumbStart (pixels from the bar's start).
 int ThumbValue(HWND window, const WindowBar& bar, int thumbStart);
 
