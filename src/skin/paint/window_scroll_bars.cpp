@@ -12,8 +12,8 @@ namespace skin {
 namespace {
 
 inline constexpr LONG BarStyles = WS_VSCROLL | WS_HSCROLL;
-// The system's shortest thumb at 96 DPI, and the least room between the arrows.
-inline constexpr int MinThumb = 17, MinTrack = 4;
+// The least room between the arrows: shorter bars have no thumb and shorter arrows.
+inline constexpr int MinTrack = 4;
 
 INT_PTR BarBit(int bar) { return bar == SB_VERT ? VerticalBar : HorizontalBar; }
 
@@ -30,17 +30,8 @@ RECT ClientInWindow(HWND window)
 
 int BarThickness(int bar) { return GetSystemMetrics(bar == SB_VERT ? SM_CXVSCROLL : SM_CYHSCROLL); }
 
-// The thumb's length, as the system sizes it: the page's share of the room, at least its minimum.
-int ThumbLength(HWND window, const SCROLLINFO& info, int room, int arrow)
-{
-    if (!info.nPage) return arrow;
-    const int length = MulDiv(room, static_cast<int>(info.nPage), info.nMax - info.nMin + 1);
-    return std::max(length, MulDiv(MinThumb, static_cast<int>(ScaleFor(window).dpi), BaseDpi));
-}
-
-// Arrows and thumb along the bar, from the window's scroll information as the system places them.
-// The system's own answer comes first (it measures a bar it does not show as well); where it gives
-// none, the skin sizes the thumb the documented way.
+// Arrows and thumb along the bar where the system places them: it measures a bar whose style bit
+// is off as well, so the thumb is its own (its size, its least size, its rounding).
 void LayOut(HWND window, WindowBar& found)
 {
     ScrollBarLayout& layout = found.layout;
@@ -63,22 +54,9 @@ void LayOut(HWND window, WindowBar& found)
     }
     layout.arrow = metric;
     if (!layout.firstEnabled && !layout.lastEnabled) return;
-    const RECT& measured = state.rcScrollBar;
-    int thumb = 0;
-    if ((layout.vertical ? measured.bottom - measured.top : measured.right - measured.left) == length) {
-        layout.thumbStart = state.xyThumbTop;
-        thumb = state.xyThumbBottom - state.xyThumbTop;
-    } else {
-        SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
-        if (!GetScrollInfo(window, found.bar, &info)) return;
-        const int room = length - 2 * metric;
-        thumb = ThumbLength(window, info, room, metric);
-        if (room - thumb < 0) return;
-        const int last = info.nMax - std::max(static_cast<int>(info.nPage) - 1, 0);
-        layout.thumbStart = metric;
-        if (info.nMin < last) layout.thumbStart += MulDiv(room - thumb, info.nPos - info.nMin, last - info.nMin);
-    }
+    const int thumb = state.xyThumbBottom - state.xyThumbTop;
     if (thumb <= 0) return;
+    layout.thumbStart = state.xyThumbTop;
     // Dragged, the thumb is where the pointer put it.
     if (const INT_PTR dragged = GetSkinProp(window, prop::ScrollThumb); dragged && layout.vertical ==
         (GetSkinProp(window, prop::ScrollHeld) / 8 == VerticalBar))
