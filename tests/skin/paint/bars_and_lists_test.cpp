@@ -32,16 +32,6 @@ struct Heard {
     }
 };
 
-// Whether the screen shows, at p, one of the colours of a cell of a skin image.
-bool ShowsCell(POINT p, HDC image, RECT cell)
-{
-    std::set<std::uint32_t> colors;
-    for (int y = cell.top; y < cell.bottom; ++y)
-        for (int x = cell.left; x < cell.right; ++x) colors.insert(test::DcPixel(image, x, y));
-    return colors.count(ScreenPixel(p)) != 0;
-}
-bool ShowsFace(POINT p, int state) { return ShowsCell(p, SkinImages().ButtonFaceImage, {1, 21 * state + 3, 6, 21 * state + 18}); }
-
 // Whether the area of the window's client shows any colour of the image's cell but its key, and
 // none of the colours of the other cell.
 bool AreaShows(HWND w, RECT area, RECT cell, RECT other)

@@ -60,16 +60,14 @@ TEST_CASE("WM_NCPAINT: a client edge becomes a line and rings, every other frame
         const Picture skinned = CaptureWindow(w, kMarker, WM_NCPAINT, 1);
         int bx = -1, by = 0, wrong = 0, r = own.width - 2, b = own.height - 2;
         if (skin::GetBorderThickness(w, bx, by) && c.bx >= 0) CHECK(std::make_pair(bx, by) == std::make_pair(c.bx, c.by));
-        // The scroll bars (and the box between them) are the skin's own drawing, tested apart.
-        skin::WindowBar bars[2];
-        const bool v = skin::FindWindowBar(w, SB_VERT, bars[0]), h = skin::FindWindowBar(w, SB_HORZ, bars[1]);
-        auto onBar = [&](int x, int y) {
-            return (v && x >= bars[0].rect.left && x < bars[0].rect.right && y >= bars[0].rect.top && y < (h ? bars[1].rect.bottom : bars[0].rect.bottom)) ||
-                   (h && x >= bars[1].rect.left && x < bars[1].rect.right && y >= bars[1].rect.top && y < bars[1].rect.bottom);
-        };
+        // The scroll bars and the box between them are the skin's own drawing, tested apart.
+        skin::WindowBar v, h;
+        RECT box{};
+        const bool hasV = skin::FindWindowBar(w, SB_VERT, v), hasH = skin::FindWindowBar(w, SB_HORZ, h), hasBox = skin::FindSizeBox(w, box);
         for (int y = 0; y < own.height; ++y)
             for (int x = 0; x < own.width; ++x) {
-                if (onBar(x, y)) continue;
+                const POINT p{x, y};
+                if ((hasV && PtInRect(&v.rect, p)) || (hasH && PtInRect(&h.rect, p)) || (hasBox && PtInRect(&box, p))) continue;
                 const bool line = x == 0 || y == 0 || x > r || y > b, ring = std::min(x, y) <= c.bx || x == r || y == b;
                 wrong += skinned.at(x, y) != (c.bx < 0 ? own.at(x, y) : line ? c.line : ring ? c.ring : own.at(x, y));
             }

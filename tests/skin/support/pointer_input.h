@@ -4,8 +4,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <set>
 #include <vector>
 
+#include "skin/core/window_props.h"
+#include "skin/draw/skin_images.h"
 #include "support/test_window.h"
 
 namespace skintest {
@@ -31,6 +34,20 @@ inline std::uint32_t ScreenPixel(POINT p)
     const std::uint32_t c = test::DcPixel(screen, p.x, p.y);
     ReleaseDC(nullptr, screen);
     return c;
+}
+
+// Whether the screen shows, at p, one of the colours of a cell of a skin image; of the face of a
+// command button's state.
+inline bool ShowsCell(POINT p, HDC image, RECT cell)
+{
+    std::set<std::uint32_t> colors;
+    for (int y = cell.top; y < cell.bottom; ++y)
+        for (int x = cell.left; x < cell.right; ++x) colors.insert(test::DcPixel(image, x, y));
+    return colors.count(ScreenPixel(p)) != 0;
+}
+inline bool ShowsFace(POINT p, INT_PTR state)
+{
+    return ShowsCell(p, skin::SkinImages().ButtonFaceImage, {1, 21 * int(state) + 3, 6, 21 * int(state) + 18});
 }
 
 // A press held inside a tracking loop (the control's or the skin's): the steps run on a timer the
