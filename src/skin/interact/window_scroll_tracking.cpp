@@ -190,7 +190,8 @@ void TrackPress(HWND window, const WindowBar& bar, INT_PTR part, POINT point)
 LRESULT OnNcHitTest(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const LRESULT result = CallPrevious(previous, window, message, wParam, lParam);
-    if (result == HTTRANSPARENT || result == HTERROR || !MayHaveScrollBars(window)) return result;
+    // The bars lie outside the client area.
+    if (result == HTCLIENT || result == HTTRANSPARENT || result == HTERROR || !MayHaveScrollBars(window)) return result;
     WindowBar bar;
     INT_PTR part = scroll_part::None;
     const POINT point = InWindow(window, {SignedLoWord(lParam), SignedHiWord(lParam)});

@@ -92,6 +92,8 @@ std::pair<std::vector<int>, std::vector<WPARAM>> Drive(bool skinned)
     positions.push_back(GetScrollPos(list, SB_VERT));
     Mouse(MOUSEEVENTF_WHEEL, OnScreen(list, 40, 40), DWORD(-WHEEL_DELTA)), test::Pump(150);
     positions.push_back(GetScrollPos(list, SB_VERT));
+    Mouse(MOUSEEVENTF_LEFTDOWN, OnScreen(list, 40, 40)), Mouse(MOUSEEVENTF_LEFTUP, OnScreen(list, 40, 40)), test::Pump(150);
+    positions.push_back(int(SendMessageW(list, LB_GETCURSEL, 0, 0)));  // the item clicked
     for (WPARAM key : {VK_NEXT, VK_END, VK_PRIOR}) SendMessageW(list, WM_KEYDOWN, key, 0), positions.push_back(GetScrollPos(list, SB_VERT));
     return {positions, Requests::log};
 }
@@ -116,13 +118,17 @@ TEST_CASE("skinned list boxes and edits: the skin's scroll bars while dragged, h
     CHECK(OffSkin(edit, SB_VERT) == 0);
     CHECK(OffSkin(twin, SB_VERT) == -1);
 
-    int dragged = -1, held = -1;
+    int dragged = -1, held = -1, draggedTo = -1;
+    WindowBar bar;
+    FindWindowBar(list, SB_VERT, bar);
+    const int thumbStart = bar.layout.thumbStart;
     const int thumb = ThumbMiddle(list), down = Length(list) - GetSystemMetrics(SM_CYVSCROLL) / 2;
     HoldDown(OnBar(list, thumb), {[&] { Mouse(0, OnBar(list, thumb + 40)); }, [&] {
-        dragged = OffSkin(list, SB_VERT, scroll_part::Thumb);
+        dragged = OffSkin(list, SB_VERT, scroll_part::Thumb), FindWindowBar(list, SB_VERT, bar), draggedTo = bar.layout.thumbStart;
         Mouse(MOUSEEVENTF_LEFTUP, OnBar(list, thumb + 40));
     }});
     CHECK(dragged == 0);
+    CHECK(draggedTo == thumbStart + 40);  // under the pointer
     const int afterDrag = GetScrollPos(list, SB_VERT);
     CHECK(afterDrag > 20);
     HoldDown(OnBar(list, down), {[] {}, [] {}, [] {}, [&] { held = OffSkin(list, SB_VERT, scroll_part::LastArrow), Mouse(MOUSEEVENTF_LEFTUP, OnBar(list, down)); }}, 150);
@@ -139,7 +145,6 @@ TEST_CASE("skinned list boxes and edits: the skin's scroll bars while dragged, h
     CHECK(OffSkin(edit, SB_HORZ) == 0);
     // The thumb where the system puts it.
     SetScrollPos(twin, SB_VERT, 150, TRUE);
-    WindowBar bar;
     FindWindowBar(list, SB_VERT, bar);
     CHECK(bar.layout.thumbStart == ThumbMiddle(twin) - (bar.layout.thumbEnd - bar.layout.thumbStart) / 2);
 
@@ -169,9 +174,10 @@ TEST_CASE("skinned scroll bars scroll as the system's: the same positions and re
 {
     CursorAway();
     const auto plain = Drive(false), skinned = Drive(true);
-    CHECK(plain.first.size() == 8);
+    CHECK(plain.first.size() == 9);
     CHECK(plain.first[0] == 1);
     CHECK(plain.first[3] > plain.first[2]);
+    CHECK(plain.first[5] > plain.first[4]);
     CHECK(skinned.first == plain.first);
     CHECK(skinned.second == plain.second);
 }
