@@ -5,19 +5,23 @@
 
 #include <cstring>
 
+#include "skin/core/control_kind.h"
 #include "skin/core/skinner.h"
 #include "skin/core/window_props.h"
+#include "skin/paint/scroll_bar_painters.h"
 #include "skin/paint/window_scroll_bars.h"
 
 namespace skin {
 namespace {
 
+using GetScrollInfoFn = BOOL(WINAPI*)(HWND, int, LPSCROLLINFO);
 using SetScrollInfoFn = int(WINAPI*)(HWND, int, LPCSCROLLINFO, BOOL);
 using SetScrollPosFn = int(WINAPI*)(HWND, int, int, BOOL);
 using SetScrollRangeFn = BOOL(WINAPI*)(HWND, int, int, int, BOOL);
 using EnableScrollBarFn = BOOL(WINAPI*)(HWND, UINT, UINT);
 using ShowScrollBarFn = BOOL(WINAPI*)(HWND, int, BOOL);
 
+GetScrollInfoFn g_getScrollInfo;
 SetScrollInfoFn g_setScrollInfo;
 SetScrollPosFn g_setScrollPos;
 SetScrollRangeFn g_setScrollRange;
@@ -34,36 +38,65 @@ bool DrawsHere(HWND window)
            GetSkinProp(window, prop::ScrollBars);
 }
 
-void AfterChange(HWND window)
+// A skinned ScrollBar control has just been drawn by the system (it draws itself as its
+// position changes): the skin's picture goes over it before anything reaches the screen.
+void AfterChange(HWND window, int bar = SB_BOTH)
 {
-    if (DrawsHere(window)) SyncScrollBars(window);
+    if (bar == SB_CTL && window && SkinInitialized() && !SkinStepsAside() &&
+        GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId() && GetSkinProp(window, prop::ProcAddr) &&
+        GetControlKind(window) == ControlKind::ScrollBar)
+        PaintScrollBarNow(window);
+    else if (DrawsHere(window))
+        SyncScrollBars(window);
+}
+
+// The bar whose thumb the skin is dragging, if any: the window's own (SBHELD names it) or the
+// ScrollBar control itself.
+int DraggedBar(HWND window)
+{
+    if (!GetSkinProp(window, prop::ScrollThumb)) return -1;
+    switch (GetSkinProp(window, prop::ScrollHeld) / 8) {
+    case VerticalBar: return SB_VERT;
+    case HorizontalBar: return SB_HORZ;
+    default: return SB_CTL;
+    }
+}
+
+// While the skin tracks a thumb, the position it is dragged to is the track position, as the
+// system reports it while it tracks one itself.
+BOOL WINAPI SkinGetScrollInfo(HWND window, int bar, LPSCROLLINFO info)
+{
+    const BOOL result = g_getScrollInfo(window, bar, info);
+    if (result && (info->fMask & SIF_TRACKPOS) && info->cbSize == sizeof *info && DraggedBar(window) == bar)
+        info->nTrackPos = static_cast<int>(GetSkinProp(window, prop::ScrollTrack));
+    return result;
 }
 
 int WINAPI SkinSetScrollInfo(HWND window, int bar, LPCSCROLLINFO info, BOOL redraw)
 {
     const int result = g_setScrollInfo(window, bar, info, redraw);
-    AfterChange(window);
+    AfterChange(window, bar);
     return result;
 }
 
 int WINAPI SkinSetScrollPos(HWND window, int bar, int pos, BOOL redraw)
 {
     const int result = g_setScrollPos(window, bar, pos, redraw);
-    AfterChange(window);
+    AfterChange(window, bar);
     return result;
 }
 
 BOOL WINAPI SkinSetScrollRange(HWND window, int bar, int low, int high, BOOL redraw)
 {
     const BOOL result = g_setScrollRange(window, bar, low, high, redraw);
-    AfterChange(window);
+    AfterChange(window, bar);
     return result;
 }
 
 BOOL WINAPI SkinEnableScrollBar(HWND window, UINT bars, UINT arrows)
 {
     const BOOL result = g_enableScrollBar(window, bars, arrows);
-    AfterChange(window);
+    AfterChange(window, static_cast<int>(bars));
     return result;
 }
 
@@ -92,6 +125,7 @@ struct Redirect {
 };
 
 Redirect g_redirects[] = {
+    {"GetScrollInfo", reinterpret_cast<void**>(&g_getScrollInfo), reinterpret_cast<void*>(&SkinGetScrollInfo)},
     {"SetScrollInfo", reinterpret_cast<void**>(&g_setScrollInfo), reinterpret_cast<void*>(&SkinSetScrollInfo)},
     {"SetScrollPos", reinterpret_cast<void**>(&g_setScrollPos), reinterpret_cast<void*>(&SkinSetScrollPos)},
     {"SetScrollRange", reinterpret_cast<void**>(&g_setScrollRange), reinterpret_cast<void*>(&SkinSetScrollRange)},

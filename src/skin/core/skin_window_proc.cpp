@@ -142,6 +142,8 @@ bool MayChangeScrolling(UINT message)
     switch (message) {
     case WM_SETTEXT:
     case WM_SETREDRAW:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
     case WM_CHAR:
     case WM_MOUSEWHEEL:
     case WM_MOUSEHWHEEL:
@@ -216,8 +218,6 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONDBLCLK: look = OnLButtonDblClk; break;
     case WM_MOUSELEAVE: look = OnMouseLeave; break;
     case WM_NOTIFY: look = OnNotify; break;
-    case WM_HSCROLL:
-    case WM_VSCROLL: look = OnScroll; break;
     case SBM_SETPOS:
     case SBM_SETRANGE:
     case SBM_SETRANGEREDRAW:

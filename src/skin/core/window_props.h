@@ -33,8 +33,12 @@ inline constexpr const char* ScrollState = "SBSTATE";
 // The bar part under the pointer and the one held down: bar (1 or 2) * 8 + part.
 inline constexpr const char* ScrollHot = "SBHOT";
 inline constexpr const char* ScrollHeld = "SBHELD";
-// While the thumb is dragged: where it is drawn, along the bar, plus one.
+// While a thumb is dragged (a window's or a ScrollBar control's): where it is drawn, along the
+// bar, plus one.
 inline constexpr const char* ScrollThumb = "SBTHUMB";
+// Meanwhile the position that thumb stands for, which GetScrollInfo reports as the track position,
+// as it does while the system tracks a thumb itself.
+inline constexpr const char* ScrollTrack = "SBTRACK";
 // Set while the skin itself changes the window's style: the window is not told, and a frame
 // change then takes no scroll bar.
 inline constexpr const char* ScrollQuiet = "SBQUIET";

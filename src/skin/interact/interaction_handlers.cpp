@@ -5,6 +5,7 @@
 #include "skin/interact/check_combo_tracking.h"
 #include "skin/interact/header_tracking.h"
 #include "skin/interact/scroll_bar_tracking.h"
+#include "skin/interact/window_scroll_tracking.h"
 #include "skin/interact/tab_tracking.h"
 #include "skin/paint/scroll_bar_painters.h"
 #include "skin/interact/up_down_tracking.h"
@@ -81,11 +82,10 @@ LRESULT OnMouseMove(WNDPROC previous, HWND window, UINT message, WPARAM wParam, 
 
 LRESULT OnLButtonDown(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (GetControlKind(window) == ControlKind::ScrollBar) return PressScrollBarControl(previous, window, message, wParam, lParam);
     return PassThen(previous, window, message, wParam, lParam, [&](ControlKind kind) {
         if (kind == ControlKind::Header) HeaderPress(window, lParam);
         if (kind == ControlKind::CommandButton) ButtonPress(window);
-        // The control's press ends inside its own handling, when the button is released.
-        if (kind == ControlKind::ScrollBar) ScrollBarReleased(window);
     });
 }
 
@@ -101,6 +101,7 @@ LRESULT OnLButtonUp(WNDPROC previous, HWND window, UINT message, WPARAM wParam, 
 LRESULT OnLButtonDblClk(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
                         LPARAM lParam)
 {
+    if (GetControlKind(window) == ControlKind::ScrollBar) return PressScrollBarControl(previous, window, message, wParam, lParam);
     return PassThen(previous, window, message, wParam, lParam, [&](ControlKind kind) {
         if (kind == ControlKind::Header) HeaderPress(window, lParam);
         if (kind == ControlKind::CommandButton) ButtonPress(window);

@@ -4,6 +4,7 @@
 
 #include "skin/core/window_props.h"
 #include "skin/draw/primitives.h"
+#include "skin/paint/scroll_bar_painters.h"
 #include "skin/paint/window_scroll_bars.h"
 
 namespace skin {
@@ -18,6 +19,16 @@ POINT InWindow(HWND window, POINT screen)
     RECT outer{};
     GetWindowRect(window, &outer);
     return {screen.x - outer.left, screen.y - outer.top};
+}
+
+// A bar of the window's own, or the ScrollBar control itself (SB_CTL), in window coordinates.
+bool FindBar(HWND window, int bar, WindowBar& found)
+{
+    if (bar != SB_CTL) return FindWindowBar(window, bar, found);
+    found.bar = SB_CTL;
+    found.layout = ScrollBarControlLayout(window);
+    found.rect = {0, 0, found.layout.width, found.layout.height};
+    return true;
 }
 
 // The bar at a point given in window coordinates, and the part of it there.
@@ -63,24 +74,28 @@ bool NearBar(const WindowBar& bar, POINT point)
     return PtInRect(&reach, point) != 0;
 }
 
+// A press on a bar, followed as the system follows it. A window's own bar asks the window itself
+// to scroll; a ScrollBar control asks its parent, naming itself.
 class Press {
 public:
     Press(HWND window, const WindowBar& bar, INT_PTR part, POINT point)
-        : window_(window), bar_(bar), part_(part), message_(bar.bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL),
+        : window_(window), bar_(bar), part_(part), control_(bar.bar == SB_CTL),
+          owner_(control_ ? GetParent(window) : window), message_(bar.layout.vertical ? WM_VSCROLL : WM_HSCROLL),
           clickAt_(Along(bar, point)), lastAt_(clickAt_), thumbAt_(bar.layout.thumbStart), point_(point)
     {
     }
 
     void Begin()
     {
+        if (control_ && (GetWindowLongW(window_, GWL_STYLE) & WS_TABSTOP)) SetFocus(window_);
         SetCapture(window_);
-        SetSkinProp(window_, prop::ScrollHeld, PartCode(bar_, part_));
+        Hold(true);
         if (part_ == scroll_part::Thumb) {
             SetSkinProp(window_, prop::ScrollThumb, thumbAt_ + 1);
-            PaintWindowScrollBarsNow(window_);
-            Notify(MAKEWPARAM(SB_THUMBTRACK, ThumbValue(window_, bar_, thumbAt_)));
+            Paint();
+            NotifyThumb(SB_THUMBTRACK, thumbAt_);
         } else {
-            PaintWindowScrollBarsNow(window_);
+            Paint();
             Repeat(FirstDelay);
         }
     }
@@ -98,9 +113,9 @@ public:
             return;
         }
         WindowBar now;
-        INT_PTR over = scroll_part::None;
-        const bool onPart = BarAt(window_, point_, now, over) && now.bar == bar_.bar && over == part_;
-        if (ChangeSkinProp(window_, prop::ScrollHeld, onPart ? PartCode(bar_, part_) : 0)) PaintWindowScrollBarsNow(window_);
+        const bool onPart = FindBar(window_, bar_.bar, now) && PtInRect(&now.rect, point_) &&
+                            ScrollBarPartAt(now.layout, {point_.x - now.rect.left, point_.y - now.rect.top}) == part_;
+        if (Hold(onPart)) Paint();
         if (!onPart) {
             KillTimer(window_, RepeatTimer);
             repeating_ = false;
@@ -114,12 +129,12 @@ public:
         KillTimer(window_, RepeatTimer);
         if (GetCapture() == window_) ReleaseCapture();
         if (!IsWindow(window_)) return;
-        if (part_ == scroll_part::Thumb)
-            Notify(MAKEWPARAM(SB_THUMBPOSITION, ThumbValue(window_, bar_, thumbAt_ + lastAt_ - clickAt_)));
+        if (part_ == scroll_part::Thumb) NotifyThumb(SB_THUMBPOSITION, thumbAt_ + lastAt_ - clickAt_);
         Notify(SB_ENDSCROLL);
         RemoveSkinProp(window_, prop::ScrollThumb);
-        SetSkinProp(window_, prop::ScrollHeld, 0);
-        PaintWindowScrollBarsNow(window_);
+        RemoveSkinProp(window_, prop::ScrollTrack);
+        Hold(false);
+        Paint();
     }
 
     bool IsRepeatTimer(const MSG& msg) const
@@ -128,7 +143,30 @@ public:
     }
 
 private:
-    void Notify(WPARAM request) { SendMessageW(window_, message_, request, 0); }
+    void Notify(WPARAM request) { SendMessageW(owner_, message_, request, control_ ? reinterpret_cast<LPARAM>(window_) : 0); }
+
+    // The owner may read the position from the request or as the track position.
+    void NotifyThumb(WORD request, int thumbStart)
+    {
+        const int value = ThumbValue(window_, bar_, thumbStart);
+        SetSkinProp(window_, prop::ScrollTrack, value);
+        Notify(MAKEWPARAM(request, value));
+    }
+
+    // Shows the pressed part held (or not): the control's HDINDEX, or the window's SBHELD.
+    bool Hold(bool held)
+    {
+        if (control_) return ChangeSkinProp(window_, prop::HdIndex, held ? part_ : scroll_part::None);
+        return ChangeSkinProp(window_, prop::ScrollHeld, held ? PartCode(bar_, part_) : 0);
+    }
+
+    void Paint()
+    {
+        if (control_)
+            PaintScrollBarNow(window_);
+        else
+            PaintWindowScrollBarsNow(window_);
+    }
 
     void Repeat(UINT delay)
     {
@@ -148,13 +186,15 @@ private:
         lastAt_ = at;
         const int thumb = thumbAt_ + at - clickAt_;
         SetSkinProp(window_, prop::ScrollThumb, thumb + 1);
-        Notify(MAKEWPARAM(SB_THUMBTRACK, ThumbValue(window_, bar_, thumb)));
-        PaintWindowScrollBarsNow(window_);
+        NotifyThumb(SB_THUMBTRACK, thumb);
+        Paint();
     }
 
     HWND window_;
     WindowBar bar_;
     INT_PTR part_;
+    bool control_;
+    HWND owner_;
     UINT message_;
     int clickAt_, lastAt_, thumbAt_;
     POINT point_;
@@ -210,6 +250,18 @@ LRESULT OnNcButtonDown(WNDPROC previous, HWND window, UINT message, WPARAM wPara
     if ((wParam != HTVSCROLL && wParam != HTHSCROLL) || !MayHaveScrollBars(window) || !BarAt(window, point, bar, part))
         return CallPrevious(previous, window, message, wParam, lParam);
     if (part != scroll_part::None) TrackPress(window, bar, part, point);
+    return 0;
+}
+
+LRESULT PressScrollBarControl(WNDPROC previous, HWND bar, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // A size box or grip sizes the parent: the control's own business.
+    if (GetWindowLongW(bar, GWL_STYLE) & (SBS_SIZEBOX | SBS_SIZEGRIP)) return CallPrevious(previous, bar, message, wParam, lParam);
+    WindowBar found;
+    FindBar(bar, SB_CTL, found);
+    const POINT point{SignedLoWord(lParam), SignedHiWord(lParam)};
+    const INT_PTR part = ScrollBarPartAt(found.layout, point);
+    if (part != scroll_part::None) TrackPress(bar, found, part, point);
     return 0;
 }
 

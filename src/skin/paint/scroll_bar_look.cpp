@@ -1,5 +1,7 @@
 #include "skin/paint/scroll_bar_look.h"
 
+#include <algorithm>
+
 #include "skin/core/window_props.h"
 #include "skin/draw/owners.h"
 #include "skin/paint/button_faces.h"
@@ -58,6 +60,23 @@ void DrawSkinScrollBar(HDC dc, int x, int y, const ScrollBarLayout& layout, INT_
         DrawFaceCell(s, t, StateOf(scroll_part::Thumb, hot, pressed), scale.dpi);
     }
     BitBlt(dc, x, y, w, h, s, 0, 0, SRCCOPY);
+}
+
+void MeasureScrollBar(ScrollBarLayout& layout, const SCROLLBARINFO& info, INT_PTR dragged)
+{
+    constexpr int MinTrack = 4;
+    const int length = layout.vertical ? layout.height : layout.width;
+    const int metric = GetSystemMetrics(SM_CXVSCROLL);
+    if (length <= 2 * metric + MinTrack) {
+        layout.arrow = length > MinTrack ? (length - MinTrack) / 2 : 0;
+        return;
+    }
+    layout.arrow = metric;
+    const int thumb = info.xyThumbBottom - info.xyThumbTop;
+    if (thumb <= 0 || (!layout.firstEnabled && !layout.lastEnabled)) return;
+    layout.thumbStart = info.xyThumbTop;
+    if (dragged) layout.thumbStart = std::clamp(static_cast<int>(dragged) - 1, metric, length - metric - thumb);
+    layout.thumbEnd = layout.thumbStart + thumb;
 }
 
 INT_PTR ScrollBarPartAt(const ScrollBarLayout& layout, POINT point)

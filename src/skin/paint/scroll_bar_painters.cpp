@@ -16,24 +16,12 @@ ScrollBarLayout ScrollBarControlLayout(HWND bar)
     layout.vertical = (GetWindowLongW(bar, GWL_STYLE) & SBS_VERT) != 0;
     layout.width = window.right - window.left;
     layout.height = window.bottom - window.top;
-    layout.arrow = info.dxyLineButton;
     layout.firstEnabled = !(info.rgstate[1] & STATE_SYSTEM_UNAVAILABLE) && IsWindowEnabled(bar);
     layout.lastEnabled = !(info.rgstate[5] & STATE_SYSTEM_UNAVAILABLE) && IsWindowEnabled(bar);
-    if ((info.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_UNAVAILABLE)) || !IsWindowEnabled(bar)) return layout;
-    layout.thumbStart = info.xyThumbTop;
-    layout.thumbEnd = info.xyThumbBottom;
-
-    // While dragged, the thumb follows the pointer, which the control keeps as its track position
-    // until the program takes it as the new position.
-    SCROLLINFO scroll{sizeof scroll, SIF_ALL | SIF_TRACKPOS, 0, 0, 0, 0, 0};
-    if (GetSkinProp(bar, prop::HdIndex) != scroll_part::Thumb || !GetScrollInfo(bar, SB_CTL, &scroll)) return layout;
-    const int length = layout.vertical ? layout.height : layout.width;
-    const int thumb = layout.thumbEnd - layout.thumbStart;
-    const int room = length - 2 * layout.arrow - thumb;
-    const int range = scroll.nMax - scroll.nMin + 1 - static_cast<int>(scroll.nPage ? scroll.nPage : 1);
-    if (room <= 0 || range <= 0) return layout;
-    layout.thumbStart = layout.arrow + MulDiv(room, scroll.nTrackPos - scroll.nMin, range);
-    layout.thumbEnd = layout.thumbStart + thumb;
+    MeasureScrollBar(layout, info, GetSkinProp(bar, prop::ScrollThumb));
+    // Nothing to scroll, or disabled: no thumb.
+    if ((info.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_UNAVAILABLE)) || !IsWindowEnabled(bar))
+        layout.thumbStart = layout.thumbEnd = 0;
     return layout;
 }
 

@@ -12,8 +12,6 @@ namespace skin {
 namespace {
 
 inline constexpr LONG BarStyles = WS_VSCROLL | WS_HSCROLL;
-// The least room between the arrows: shorter bars have no thumb and shorter arrows.
-inline constexpr int MinTrack = 4;
 
 INT_PTR BarBit(int bar) { return bar == SB_VERT ? VerticalBar : HorizontalBar; }
 
@@ -30,38 +28,21 @@ RECT ClientInWindow(HWND window)
 
 int BarThickness(int bar) { return GetSystemMetrics(bar == SB_VERT ? SM_CXVSCROLL : SM_CYHSCROLL); }
 
-// Arrows and thumb along the bar where the system places them: it measures a bar whose style bit
-// is off as well, so the thumb is its own (its size, its least size, its rounding).
 void LayOut(HWND window, WindowBar& found)
 {
     ScrollBarLayout& layout = found.layout;
     layout.vertical = found.bar == SB_VERT;
     layout.width = found.rect.right - found.rect.left;
     layout.height = found.rect.bottom - found.rect.top;
-    const int length = layout.vertical ? layout.height : layout.width;
-    const int metric = GetSystemMetrics(SM_CXVSCROLL);
-
     SCROLLBARINFO state{};
     state.cbSize = sizeof state;
     GetScrollBarInfo(window, layout.vertical ? OBJID_VSCROLL : OBJID_HSCROLL, &state);
     const bool enabled = IsWindowEnabled(window) != 0;
     layout.firstEnabled = enabled && !(state.rgstate[1] & STATE_SYSTEM_UNAVAILABLE);
     layout.lastEnabled = enabled && !(state.rgstate[5] & STATE_SYSTEM_UNAVAILABLE);
-
-    if (length <= 2 * metric + MinTrack) {
-        layout.arrow = length > MinTrack ? (length - MinTrack) / 2 : 0;
-        return;
-    }
-    layout.arrow = metric;
-    if (!layout.firstEnabled && !layout.lastEnabled) return;
-    const int thumb = state.xyThumbBottom - state.xyThumbTop;
-    if (thumb <= 0) return;
-    layout.thumbStart = state.xyThumbTop;
-    // Dragged, the thumb is where the pointer put it.
-    if (const INT_PTR dragged = GetSkinProp(window, prop::ScrollThumb); dragged && layout.vertical ==
-        (GetSkinProp(window, prop::ScrollHeld) / 8 == VerticalBar))
-        layout.thumbStart = std::clamp(static_cast<int>(dragged) - 1, metric, length - metric - thumb);
-    layout.thumbEnd = layout.thumbStart + thumb;
+    // The system measures a bar whose style bit is off as well.
+    const bool dragged = layout.vertical == (GetSkinProp(window, prop::ScrollHeld) / 8 == VerticalBar);
+    MeasureScrollBar(layout, state, dragged ? GetSkinProp(window, prop::ScrollThumb) : 0);
 }
 
 INT_PTR PartOf(HWND window, const char* which, int bar)
