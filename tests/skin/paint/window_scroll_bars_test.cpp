@@ -59,12 +59,15 @@ POINT OnBar(HWND w, int along)
 int ThumbMiddle(HWND w) { return (Measured(w).xyThumbTop + Measured(w).xyThumbBottom) / 2; }
 int Length(HWND w) { return Measured(w).rcScrollBar.bottom - Measured(w).rcScrollBar.top; }
 
-// The list box's own procedure, below the skin: the scroll requests it was sent.
+// The list box's own procedure, below the skin: the scroll requests it was sent, and the track
+// position a program reads while the thumb is dragged.
 struct Requests {
     inline static std::vector<WPARAM> log;
     inline static WNDPROC next = nullptr;
     static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
     {
+        SCROLLINFO track{sizeof track, SIF_TRACKPOS, 0, 0, 0, 0, 0};
+        if (msg == WM_VSCROLL && LOWORD(wp) == SB_THUMBTRACK && GetScrollInfo(w, SB_VERT, &track)) log.push_back(track.nTrackPos);
         if (msg == WM_VSCROLL) log.push_back(wp);
         return CallWindowProcW(next, w, msg, wp, lp);
     }
@@ -147,6 +150,16 @@ TEST_CASE("skinned list boxes and edits: the skin's scroll bars while dragged, h
     SetScrollPos(twin, SB_VERT, 150, TRUE);
     FindWindowBar(list, SB_VERT, bar);
     CHECK(bar.layout.thumbStart == ThumbMiddle(twin) - (bar.layout.thumbEnd - bar.layout.thumbStart) / 2);
+    // An arrow the program disables shows so at once.
+    for (UINT arrow : {ESB_DISABLE_UP, ESB_DISABLE_DOWN}) {
+        EnableScrollBar(list, SB_VERT, arrow);
+        test::Pump(20);
+        FindWindowBar(list, SB_VERT, bar);
+        CHECK(bar.layout.firstEnabled == (arrow == ESB_DISABLE_DOWN));
+        CHECK(bar.layout.lastEnabled == (arrow == ESB_DISABLE_UP));
+        CHECK(OffSkin(list, SB_VERT) == 0);
+        EnableScrollBar(list, SB_VERT, ESB_ENABLE_BOTH);
+    }
 
     // A list box made later, first without a bar, then with one, then without again.
     HWND grows = MakeList(form, 380, 3);
