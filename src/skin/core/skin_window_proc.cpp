@@ -157,6 +157,20 @@ bool MayChangeScrolling(UINT message)
     }
 }
 
+// The pointer over the frame and painting change no scroll information, and come often.
+bool NeverScrolls(UINT message)
+{
+    switch (message) {
+    case WM_NCHITTEST:
+    case WM_NCMOUSEMOVE:
+    case WM_NCMOUSELEAVE:
+    case WM_NCPAINT:
+    case WM_PAINT:
+    case WM_ERASEBKGND: return true;
+    default: return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+    }
+}
+
 }  // namespace
 
 LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -232,7 +246,7 @@ LRESULT CALLBACK SkinWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     if (SkinStepsAside()) return CallPrevious(previous, window, message, wParam, lParam);
     const LRESULT result = look(previous, window, message, wParam, lParam);
     // The control may have scrolled; without scroll information there is nothing to follow.
-    if (MayHaveScrollBars(window)) SyncScrollBars(window);
+    if (!NeverScrolls(message) && MayHaveScrollBars(window)) SyncScrollBars(window);
     return result;
 }
 

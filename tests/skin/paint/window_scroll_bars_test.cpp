@@ -173,6 +173,18 @@ TEST_CASE("skinned list boxes and edits: the skin's scroll bars while dragged, h
     CHECK(client.right == twinClient.right);
     SendMessageW(grows, LB_RESETCONTENT, 0, 0);
     CHECK(OffSkin(grows, SB_VERT) == -1);
+    // On the left; kept, disabled, when there is nothing left to scroll; a range set by the program.
+    DestroyWindow(grows);
+    HWND left = CreateWindowExW(WS_EX_LEFTSCROLLBAR, L"ListBox", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | LBS_DISABLENOSCROLL,
+                                380, 10, 160, 200, form, nullptr, nullptr, nullptr);
+    for (int i = 0; i < 40; ++i) SendMessageW(left, LB_ADDSTRING, 0, LPARAM(L"more"));
+    for (UINT message : {UINT{LB_SETTOPINDEX}, UINT{LB_RESETCONTENT}}) {
+        SendMessageW(left, message, 20, 0), test::Pump(20);
+        CHECK(OffSkin(left, SB_VERT) == 0);
+    }
+    SetScrollRange(left, SB_VERT, 0, 400, TRUE);
+    test::Pump(20);
+    CHECK(OffSkin(left, SB_VERT) == 0);
 
     // Detached, the system's bars are back where they were and the list looks as one never skinned.
     SendMessageW(list, LB_SETTOPINDEX, 120, 0), SendMessageW(twin, LB_SETTOPINDEX, 120, 0);
