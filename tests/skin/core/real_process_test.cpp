@@ -59,11 +59,6 @@ LRESULT CALLBACK TrickProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
     if (msg == WM_CREATE && g_trick == Trick::DetachParent) DetachSkin(GetParent(w));
     return CallWindowProcW(g_buttonProc, w, msg, wp, lp);
 }
-const wchar_t* TrickClass()
-{
-    if (!g_buttonProc) g_buttonProc = Superclass(L"Button", L"ThunderRT6CommandButton", TrickProc);
-    return L"ThunderRT6CommandButton";
-}
 
 LRESULT CALLBACK PassOn(HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR)
 {
@@ -101,32 +96,8 @@ TEST_CASE("a second copy of the skin (velmora-skin.dll) in the thread: each copy
     DestroyWindow(mine);
 }
 
-TEST_CASE("a class that replaces its own procedure, creations another hook refuses, a detach inside a creation: no count, no state left")
-{
-    const EndsClean clean;
-    test::Window form = test::MakeTopLevel(L"Form", 0, 0, 200, 100);
-    REQUIRE(SkinWindow(form) == 1);
-    g_trick = Trick::Thunk;  // the skin goes on top of the procedure that cut it out
-    HWND late = AddButton(form, 5, 0, TrickClass());
-    CHECK((SkinnedButton(late) && GetSkinProp(late, prop::ProcAddr) == LONG_PTR(&ThunkProc) && SkinnedWindowCount() == 2));
-    DestroyWindow(late);
-    CHECK((g_thunkSeen[WM_CREATE] == 1 && g_thunkSeen[WM_DESTROY] == 1 && g_thunkSeen[WM_NCDESTROY] == 1));  // passed on by the skin
-    g_trick = Trick::KeepNull;  // the skin is still below it: not installed a second time
-    late = AddButton(form, 5, 0, TrickClass());
-    CHECK((SkinPropNames(late) == kButtonProps && GetWindowLongPtrW(late, GWLP_WNDPROC) == LONG_PTR(&KeepNullProc)));
-    CHECK(SendMessageW(late, WM_GETTEXTLENGTH, 0, 0) == 2);
-    DestroyWindow(late);
-    g_refusingHook = SetWindowsHookExW(WH_CBT, RefuseCreations, nullptr, GetCurrentThreadId());
-    for (int i = 0; i < 3; ++i) CHECK_FALSE(AddButton(form));
-    UnhookWindowsHookEx(g_refusingHook);
-    CHECK(SkinnedWindowCount() == 1);
-    // The form's detach reaches the button inside its WM_CREATE, before the skin has set it up.
-    g_trick = Trick::DetachParent;
-    late = AddButton(form, 5, BS_DEFPUSHBUTTON, TrickClass());
-    CHECK((Plain(late) && Plain(form) && GetWindowLongW(late, GWL_STYLE) == (WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON)));
-}
-
-TEST_CASE("skin off and on again: a control subclassed after the skin is skinned again; AttachSkin starts the engine itself")
+TEST_CASE("skin off and on again: a control subclassed after the skin is skinned again, AttachSkin starts the engine itself; "
+          "then a class that replaces its own procedure, creations another hook refuses, a detach inside a creation")
 {
     const EndsClean clean;
     const HWND dead = test::MakeTopLevel(L"Form", 0, 0, 50, 50).release();
@@ -146,6 +117,25 @@ TEST_CASE("skin off and on again: a control subclassed after the skin is skinned
     CHECK((SkinPropNames(button) == kButtonProps && SkinnedWindowCount() == count));
     test::Pump(50);
     CHECK(InteriorDifferences(button, 0) == 0);
+    g_buttonProc = Superclass(L"Button", L"ThunderRT6CommandButton", TrickProc);
+    g_trick = Trick::Thunk;  // the skin goes on top of the procedure that cut it out
+    HWND late = AddButton(form, 5, 0, L"ThunderRT6CommandButton");
+    CHECK((SkinnedButton(late) && GetSkinProp(late, prop::ProcAddr) == LONG_PTR(&ThunkProc) && SkinnedWindowCount() == count + 1));
+    DestroyWindow(late);
+    CHECK((g_thunkSeen[WM_CREATE] == 1 && g_thunkSeen[WM_DESTROY] == 1 && g_thunkSeen[WM_NCDESTROY] == 1));  // passed on by the skin
+    g_trick = Trick::KeepNull;  // the skin is still below it: not installed a second time
+    late = AddButton(form, 5, 0, L"ThunderRT6CommandButton");
+    CHECK((SkinPropNames(late) == kButtonProps && GetWindowLongPtrW(late, GWLP_WNDPROC) == LONG_PTR(&KeepNullProc)));
+    CHECK(SendMessageW(late, WM_GETTEXTLENGTH, 0, 0) == 2);
+    DestroyWindow(late);
+    g_refusingHook = SetWindowsHookExW(WH_CBT, RefuseCreations, nullptr, GetCurrentThreadId());
+    for (int i = 0; i < 3; ++i) CHECK_FALSE(AddButton(form));
+    UnhookWindowsHookEx(g_refusingHook);
+    CHECK(SkinnedWindowCount() == count);
+    // The form's detach reaches the button inside its WM_CREATE, before the skin has set it up.
+    g_trick = Trick::DetachParent;
+    late = AddButton(form, 5, BS_DEFPUSHBUTTON, L"ThunderRT6CommandButton");
+    CHECK((Plain(late) && Plain(form) && GetWindowLongW(late, GWL_STYLE) == (WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON)));
 }
 
 TEST_CASE("a window skinned alone: windows made in it later are left alone, and its detach stops the engine")

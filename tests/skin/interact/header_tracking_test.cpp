@@ -3,6 +3,7 @@
 #include <map>
 
 #include "skin/support/control_pictures.h"
+#include "skin/support/pointer_input.h"
 #include "skin/support/skin_fixture.h"
 
 using namespace skintest;
@@ -32,18 +33,6 @@ std::string Faces(HWND header)
         for (int k = 0; k < 3; ++k)
             if (shown.at(50 * i + 25, 10) == image.at(3 * k + 1, 10)) faces[i] = "nhp"[k];
     return faces;
-}
-
-// Real pointer input at x in the header, or far outside it for a negative x.
-void Mouse(HWND header, DWORD flags, int x = -1)
-{
-    POINT p{x, 10};
-    ClientToScreen(header, &p);
-    const int cx = GetSystemMetrics(SM_CXSCREEN) - 1, cy = GetSystemMetrics(SM_CYSCREEN) - 1;
-    if (x < 0) p = {cx - 1, cy - 1};
-    INPUT in{INPUT_MOUSE, {}};
-    in.mi = {p.x * 65535 / cx, p.y * 65535 / cy, 0, flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 0, 0};
-    SendInput(1, &in, sizeof in);
 }
 
 }  // namespace
@@ -77,8 +66,7 @@ TEST_CASE("header tracking: indices, single items repainted and queries per mess
     for (const Step& s : steps) {
         CAPTURE(s.message);
         CAPTURE(s.x);
-        POINT cursor{s.over ? 130 : -3000, 10};
-        ClientToScreen(header, &cursor);
+        const POINT cursor = OnScreen(header, s.over ? 130 : -3000, 10);
         SetCursorPos(cursor.x, cursor.y);
         g_counts = 0;
         g_rects.clear();
@@ -95,22 +83,23 @@ TEST_CASE("header tracking: indices, single items repainted and queries per mess
     auto waitFor = [&](const char* name, INT_PTR value) {
         return test::PumpUntil([&] { return GetSkinProp(header, name) == value; }, 3000);
     };
-    Mouse(header, 0, 75);
+    const POINT item1 = OnScreen(header, 75, 10), away{GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2};
+    Mouse(0, item1);
     REQUIRE(waitFor(prop::HmIndex, 1));
-    Mouse(header, MOUSEEVENTF_LEFTDOWN, 75);
+    Mouse(MOUSEEVENTF_LEFTDOWN, item1);
     REQUIRE(waitFor(prop::HdIndex, 1));
-    Mouse(header, 0, 125);  // dragged over the next item and back: nothing changes
-    Mouse(header, 0, 75);
+    Mouse(0, OnScreen(header, 125, 10));  // dragged over the next item and back: nothing changes
+    Mouse(0, item1);
     test::Pump(100);
     CHECK(GetSkinProp(header, prop::HmIndex) == 1);
     CHECK(Faces(header) == "npnn");
-    Mouse(header, MOUSEEVENTF_LEFTUP, 75);
+    Mouse(MOUSEEVENTF_LEFTUP, item1);
     REQUIRE(waitFor(prop::HdIndex, -1));
     test::Pump(100);
     CHECK(Faces(header) == "nhnn");
-    Mouse(header, MOUSEEVENTF_LEFTDOWN, 75);
-    Mouse(header, 0);  // out of the header, released there; the leave comes on the platform's tick
-    Mouse(header, MOUSEEVENTF_LEFTUP);
+    Mouse(MOUSEEVENTF_LEFTDOWN, item1);
+    Mouse(0, away);  // out of the header, released there; the leave comes on the platform's tick
+    Mouse(MOUSEEVENTF_LEFTUP, away);
     REQUIRE(waitFor(prop::MouseFlag, 0));
     test::Pump(100);
     CHECK(GetSkinProp(header, prop::HdIndex) + GetSkinProp(header, prop::HmIndex) == -2);

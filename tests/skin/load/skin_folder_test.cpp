@@ -15,7 +15,6 @@
 #include "skin/core/skin_change.h"
 #include "skin/draw/skin_image_tables.h"
 #include "skin/draw/skin_in_use.h"
-#include "skin/load/load_error.h"
 #include "skin/load/skin_ini.h"
 
 using namespace skintest;
@@ -82,21 +81,6 @@ Pixels Shot(HWND form)
     return all;
 }
 
-struct Gallery {
-    test::Window form{gallery::CreateGalleryForm(GetModuleHandleW(nullptr), {false, false})};
-    Gallery()
-    {
-        // Selections are drawn in the system's colours, which no skin changes.
-        SendDlgItemMessageW(form, gallery::ListWithEdge, LB_SETCURSEL, WPARAM(-1), 0);
-        SendDlgItemMessageW(form, gallery::ComboSimple, CB_SETCURSEL, WPARAM(-1), 0);
-        SkinWindow(form);
-        gallery::ShowGalleryForm(form, SW_SHOWNORMAL);
-        SetForegroundWindow(form);
-        CursorAway();
-        for (HWND part : gallery::GalleryParts(form)) WaitForFadeEnd(part);  // the focused button's
-    }
-};
-
 // A GUI thread of its own with a skinned button, pumping until it is told to quit; a thread message
 // WM_APP keeps it busy for 2.5 s.
 struct SecondThread {
@@ -122,13 +106,6 @@ struct SecondThread {
         return 0;
     }
     SecondThread() { WaitForSingleObject(ready, 5000); }
-    void Stop()
-    {
-        PostThreadMessageW(id, WM_QUIT, 0, 0);
-        WaitForSingleObject(thread, 5000);
-        CloseHandle(thread);
-        CloseHandle(ready);
-    }
 };
 
 }  // namespace
@@ -139,18 +116,26 @@ TEST_CASE("a skin folder reaches every face, glyph, frame and header; 200 switch
     const std::wstring raw = WriteSkin(L"raw", Same), swapped = WriteSkin(L"swapped", SwapRB),
                        windows = WriteSkin(L"windows", Same, "WindowColor=0x203040\r\nWindowTextColor=0xF0E0D0\r\nControlColor=0x102030\r\n"),
                        twice = WriteSkin(L"2x", Same, "", 2), thrice = WriteSkin(L"3x", Same, "", 3);
-    Gallery g;
-    const Pixels builtIn = Shot(g.form);
+    test::Window form{gallery::CreateGalleryForm(GetModuleHandleW(nullptr), {false, false})};
+    // Selections are drawn in the system's colours, which no skin changes.
+    SendDlgItemMessageW(form, gallery::ListWithEdge, LB_SETCURSEL, WPARAM(-1), 0);
+    SendDlgItemMessageW(form, gallery::ComboSimple, CB_SETCURSEL, WPARAM(-1), 0);
+    SkinWindow(form);
+    gallery::ShowGalleryForm(form, SW_SHOWNORMAL);
+    SetForegroundWindow(form);
+    CursorAway();
+    for (HWND part : gallery::GalleryParts(form)) WaitForFadeEnd(part);  // the focused button's
+    const Pixels builtIn = Shot(form);
     const long objects = gdi::LiveObjectCount();
     for (int i = 0; i < 100; ++i) CHECK((SkinLoadFolderW((i % 2 ? windows : thrice).c_str()) == 1 && SkinUseBuiltIn() == 1));
     CHECK(gdi::LiveObjectCount() == objects);
 
     for (const std::wstring& same : {raw, twice, thrice}) {  // the round trip; at 96 DPI the pictures for high DPI reduce to it
         CHECK(SkinLoadFolderW(same.c_str()) == 1);
-        CHECK((Shot(g.form) == builtIn));
+        CHECK((Shot(form) == builtIn));
     }
     CHECK(SkinLoadFolderW(swapped.c_str()) == 1);
-    const Pixels shown = Shot(g.form);
+    const Pixels shown = Shot(form);
     Pixels expected = builtIn;
     std::transform(expected.begin(), expected.end(), expected.begin(), SwapRB);
     CHECK((shown == expected));
@@ -214,18 +199,18 @@ TEST_CASE("a skin folder reaches every face, glyph, frame and header; 200 switch
     CHECK((SkinGetLastErrorW(cut, 0) == LONG(LastError().size()) && cut[0] == L'#' && SkinGetLastErrorW(nullptr, 6) == LONG(LastError().size())));
     CHECK((SkinGetLastErrorW(cut, 6) == 5 && std::wstring(cut) == dir.substr(0, 5)));
     CHECK(CurrentSkin().generation == generation);
-    CHECK((Shot(g.form) == shown));
+    CHECK((Shot(form) == shown));
 
     CHECK(SkinLoadFolderW(windows.c_str()) == 1);
     CHECK(LastError().empty());  // a success after a refusal leaves no message
-    const Pixels dark = Shot(g.form);
+    const Pixels dark = Shot(form);
     CHECK(std::count(dark.begin(), dark.end(), 0x203040u) > long(dark.size() / 3));  // the form and its statics, lists and edits
     CHECK(std::count(dark.begin(), dark.end(), 0x102030u) > 2000);  // boxes, combo rings, progress fields
     CHECK(std::count(dark.begin(), dark.end(), 0xF0E0D0u) > 100);                     // their text
     CHECK(SkinUseBuiltIn() == 1);
-    CHECK((Shot(g.form) == builtIn));
+    CHECK((Shot(form) == builtIn));
     CHECK(FindWindowExW(HWND_MESSAGE, nullptr, L"VelmoraSkinEngine", nullptr));  // the engine's window goes with it
-    DestroyWindow(g.form.release());
+    DestroyWindow(form.release());
     CHECK(!FindWindowExW(HWND_MESSAGE, nullptr, L"VelmoraSkinEngine", nullptr));
 }
 
@@ -248,7 +233,9 @@ TEST_CASE("a load reaches another thread's skinned button, also once that thread
     CHECK(SkinUseBuiltIn() == 1);
     CHECK(test::WindowPixel(there.button, 40, 4) == SwapRB(thereBefore));  // still busy
     CHECK(test::PumpUntil([&] { return test::WindowPixel(there.button, 40, 4) == thereBefore; }, 5000));
-    there.Stop();
+    PostThreadMessageW(there.id, WM_QUIT, 0, 0);
+    WaitForSingleObject(there.thread, 5000);
+    for (HANDLE h : {there.thread, there.ready}) CloseHandle(h);
     CHECK(there.leftObjects == 0);
 }
 
@@ -270,28 +257,15 @@ TEST_CASE("skin.ini: each key its own colour, in any case, with comments, blanks
 }
 
 TEST_CASE("a load leaves COM as the thread had it: none, single-threaded or multithreaded") {
-    static const std::wstring folder = WriteSkin(L"raw", Same);
+    const std::wstring folder = WriteSkin(L"raw", Same);
     for (DWORD mode : {DWORD(-1), DWORD(COINIT_APARTMENTTHREADED), DWORD(COINIT_MULTITHREADED)}) {
-        struct Run {
-            DWORD mode;
-            HRESULT probe;
-            LONG loaded;
-            static DWORD WINAPI Thread(void* p)
-            {
-                auto& r = *static_cast<Run*>(p);
-                if (r.mode != DWORD(-1)) CoInitializeEx(nullptr, r.mode);
-                r.loaded = SkinLoadFolderW(folder.c_str());
-                r.probe = CoInitializeEx(nullptr, COINIT_MULTITHREADED);  // S_OK: none; S_FALSE: MTA; RPC_E_CHANGED_MODE: STA
-                if (SUCCEEDED(r.probe)) CoUninitialize();
-                if (r.mode != DWORD(-1)) CoUninitialize();
-                return 0;
-            }
-        } run{mode, E_FAIL, 0};
-        HANDLE t = CreateThread(nullptr, 0, Run::Thread, &run, 0, nullptr);
-        WaitForSingleObject(t, 10000);
-        CloseHandle(t);
-        CHECK(run.loaded == 1);
-        CHECK(run.probe == (mode == DWORD(-1) ? S_OK : mode == COINIT_MULTITHREADED ? S_FALSE : RPC_E_CHANGED_MODE));
+        CAPTURE(mode);
+        if (mode != DWORD(-1)) REQUIRE(SUCCEEDED(CoInitializeEx(nullptr, mode)));
+        CHECK(SkinLoadFolderW(folder.c_str()) == 1);
+        const HRESULT probe = CoInitializeEx(nullptr, COINIT_MULTITHREADED);  // S_OK: none; S_FALSE: MTA; RPC_E_CHANGED_MODE: STA
+        if (SUCCEEDED(probe)) CoUninitialize();
+        if (mode != DWORD(-1)) CoUninitialize();
+        CHECK(probe == (mode == DWORD(-1) ? S_OK : mode == COINIT_MULTITHREADED ? S_FALSE : RPC_E_CHANGED_MODE));
     }
     SkinUseBuiltIn();
 }
