@@ -155,36 +155,30 @@ TEST_CASE("skinned list boxes and edits: the skin's scroll bars while dragged, h
         EnableScrollBar(list, SB_VERT, arrow);
         test::Pump(20);
         FindWindowBar(list, SB_VERT, bar);
-        CHECK(bar.layout.firstEnabled == (arrow == ESB_DISABLE_DOWN));
-        CHECK(bar.layout.lastEnabled == (arrow == ESB_DISABLE_UP));
+        CHECK(std::make_pair(bar.layout.firstEnabled, bar.layout.lastEnabled) == std::make_pair(arrow == ESB_DISABLE_DOWN, arrow == ESB_DISABLE_UP));
         CHECK(OffSkin(list, SB_VERT) == 0);
         EnableScrollBar(list, SB_VERT, ESB_ENABLE_BOTH);
     }
 
-    // A list box made later, first without a bar, then with one, then without again.
-    HWND grows = MakeList(form, 380, 3);
+    // A list box made later, bar on the left: first without a bar, then with one, with a range the
+    // program sets, and without again. An edit with nothing to scroll keeps its bars, disabled.
+    HWND grows = CreateWindowExW(WS_EX_LEFTSCROLLBAR, L"ListBox", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | LBS_NOINTEGRALHEIGHT,
+                                 380, 10, 160, 200, form, nullptr, nullptr, nullptr);
     test::Pump(100);
     CHECK(OffSkin(grows, SB_VERT) == -1);
-    for (int i = 3; i < 40; ++i) SendMessageW(grows, LB_ADDSTRING, 0, LPARAM(L"more"));
+    for (int i = 0; i < 40; ++i) SendMessageW(grows, LB_ADDSTRING, 0, LPARAM(L"more"));
     test::Pump(20);
     CHECK(OffSkin(grows, SB_VERT) == 0);
     RECT client{}, twinClient{};
     GetClientRect(grows, &client), GetClientRect(twin, &twinClient);
     CHECK(client.right == twinClient.right);
+    SetScrollRange(grows, SB_VERT, 0, 400, TRUE);
+    test::Pump(20);
+    CHECK(OffSkin(grows, SB_VERT) == 0);
     SendMessageW(grows, LB_RESETCONTENT, 0, 0);
     CHECK(OffSkin(grows, SB_VERT) == -1);
-    // On the left; kept, disabled, when there is nothing left to scroll; a range set by the program.
-    DestroyWindow(grows);
-    HWND left = CreateWindowExW(WS_EX_LEFTSCROLLBAR, L"ListBox", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | LBS_DISABLENOSCROLL,
-                                380, 10, 160, 200, form, nullptr, nullptr, nullptr);
-    for (int i = 0; i < 40; ++i) SendMessageW(left, LB_ADDSTRING, 0, LPARAM(L"more"));
-    for (UINT message : {UINT{LB_SETTOPINDEX}, UINT{LB_RESETCONTENT}}) {
-        SendMessageW(left, message, 20, 0), test::Pump(20);
-        CHECK(OffSkin(left, SB_VERT) == 0);
-    }
-    SetScrollRange(left, SB_VERT, 0, 400, TRUE);
-    test::Pump(20);
-    CHECK(OffSkin(left, SB_VERT) == 0);
+    SetWindowTextW(edit, L"");
+    CHECK(OffSkin(edit, SB_VERT) == 0);
 
     // Detached, the system's bars are back where they were and the list looks as one never skinned.
     SendMessageW(list, LB_SETTOPINDEX, 120, 0), SendMessageW(twin, LB_SETTOPINDEX, 120, 0);
