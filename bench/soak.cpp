@@ -128,12 +128,11 @@ BOOL CALLBACK AddWindow(HWND window, LPARAM list)
     return TRUE;
 }
 
-// A click on a common control: the press and the release go in together, as some of these
-// controls (scroll bars, list and tree views) follow a press in a loop of their own until the
-// release comes.
-void ClickCycle(HWND target, std::mt19937& random)
+// A click: the press and the release go in together, as some controls (scroll bars, list and
+// tree views) follow a press in a loop of their own until the release comes.
+void ClickAt(POINT at)
 {
-    SendMouse(MOUSEEVENTF_MOVE, PointIn(target, random));
+    SendMouse(MOUSEEVENTF_MOVE, at);
     bench::PumpFor(4);
     INPUT in[2]{};
     in[0].type = in[1].type = INPUT_MOUSE;
@@ -141,6 +140,11 @@ void ClickCycle(HWND target, std::mt19937& random)
     in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, in, sizeof in[0]);
     bench::PumpFor(4);
+}
+
+void ClickCycle(HWND target, std::mt19937& random)
+{
+    ClickAt(PointIn(target, random));
 }
 
 // A press on a scroll bar the skin draws for a list or an edit (arrow, page or thumb), pressed and
@@ -153,14 +157,7 @@ void ScrollCycle(HWND target, int cycle, std::mt19937& random)
         const POINT at{std::uniform_int_distribution<int>(r.left, r.right - 1)(random),
                        std::uniform_int_distribution<int>(r.top, r.bottom - 1)(random)};
         if (!OnScrollBar(at)) continue;
-        SendMouse(MOUSEEVENTF_MOVE, at);
-        bench::PumpFor(4);
-        INPUT in[2]{};
-        in[0].type = in[1].type = INPUT_MOUSE;
-        in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(2, in, sizeof in[0]);
-        bench::PumpFor(4);
+        ClickAt(at);
         break;
     }
     if (cycle % 4) return;

@@ -7,7 +7,6 @@
 #include <map>
 #include <set>
 #include <cstring>
-#include <functional>
 
 #include "controls_window.h"
 #include "skin/draw/colors.h"

@@ -7,7 +7,6 @@
 #include <set>
 #include <vector>
 
-#include "skin/core/window_props.h"
 #include "skin/draw/skin_images.h"
 #include "support/test_window.h"
 
