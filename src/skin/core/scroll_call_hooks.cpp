@@ -34,32 +34,19 @@ LONG g_users = 0;
 // another copy of the skin) draws with its own images, at the window's next message.
 bool DrawsHere(HWND window)
 {
-    return window && SkinInitialized() && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId() &&
-           GetSkinProp(window, prop::ScrollBars);
+    return window && SkinInitialized() && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
 }
 
-// A skinned ScrollBar control has just been drawn by the system (it draws itself as its
-// position changes): the skin's picture goes over it before anything reaches the screen.
+// The window's skin-drawn bars follow the change. A skinned ScrollBar control has just drawn itself
+// the system's way (it does as its position changes): the skin's picture goes over it before
+// anything reaches the screen.
 void AfterChange(HWND window, int bar = SB_BOTH)
 {
-    if (bar == SB_CTL && window && SkinInitialized() && !SkinStepsAside() &&
-        GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId() && GetSkinProp(window, prop::ProcAddr) &&
-        GetControlKind(window) == ControlKind::ScrollBar)
-        PaintScrollBarNow(window);
-    else if (DrawsHere(window))
+    if (!DrawsHere(window)) return;
+    if (bar != SB_CTL)
         SyncScrollBars(window);
-}
-
-// The bar whose thumb the skin is dragging, if any: the window's own (SBHELD names it) or the
-// ScrollBar control itself.
-int DraggedBar(HWND window)
-{
-    if (!GetSkinProp(window, prop::ScrollThumb)) return -1;
-    switch (GetSkinProp(window, prop::ScrollHeld) / 8) {
-    case VerticalBar: return SB_VERT;
-    case HorizontalBar: return SB_HORZ;
-    default: return SB_CTL;
-    }
+    else if (!SkinStepsAside() && GetSkinProp(window, prop::ProcAddr) && GetControlKind(window) == ControlKind::ScrollBar)
+        PaintScrollBarNow(window);
 }
 
 // While the skin tracks a thumb, the position it is dragged to is the track position, as the
@@ -109,13 +96,8 @@ BOOL WINAPI SkinShowScrollBar(HWND window, int bar, BOOL show)
         AfterChange(window);
         return result;
     }
-    const INT_PTR gone = bar == SB_BOTH ? VerticalBar | HorizontalBar : bar == SB_VERT ? VerticalBar : HorizontalBar;
-    const INT_PTR bars = GetSkinProp(window, prop::ScrollBars);
-    if (!(bars & gone)) return result;
-    SetSkinProp(window, prop::ScrollBars, bars & ~gone);
-    SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    return TRUE;
+    DropScrollBars(window, bar == SB_BOTH ? VerticalBar | HorizontalBar : bar == SB_VERT ? VerticalBar : HorizontalBar);
+    return result;
 }
 
 struct Redirect {

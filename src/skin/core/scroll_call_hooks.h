@@ -5,8 +5,8 @@
 // itself then, the system's look). While any thread has the skin started, the process's modules
 // call these functions through the skin, which calls the system's and then brings the window's
 // skin-drawn bars up to date. GetScrollInfo goes through the skin too: while the skin tracks a
-// thumb, the track position is the one the thumb is dragged to, as while the system tracks one. Modules loaded later call the system directly;
-// their changes show at the window's next message.
+// thumb, the track position is the one the thumb is dragged to, as while the system tracks one.
+// Modules loaded later call the system directly; their changes show at the window's next message.
 namespace skin {
 
 void StartScrollCallHooks();

@@ -1,6 +1,5 @@
 #include "skin/interact/scroll_bar_tracking.h"
 
-#include "skin/core/control_kind.h"
 #include "skin/core/window_props.h"
 #include "skin/draw/primitives.h"
 #include "skin/interact/pointer_tracking.h"

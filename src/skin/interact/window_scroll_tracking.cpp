@@ -31,20 +31,21 @@ bool FindBar(HWND window, int bar, WindowBar& found)
     return true;
 }
 
+// The part of the bar at a point given in window coordinates; None off the bar.
+INT_PTR PartAt(const WindowBar& bar, POINT point)
+{
+    return ScrollBarPartAt(bar.layout, {point.x - bar.rect.left, point.y - bar.rect.top});
+}
+
 // The bar at a point given in window coordinates, and the part of it there.
 bool BarAt(HWND window, POINT point, WindowBar& found, INT_PTR& part)
 {
     for (int bar : {SB_VERT, SB_HORZ}) {
         if (!FindWindowBar(window, bar, found) || !PtInRect(&found.rect, point)) continue;
-        part = ScrollBarPartAt(found.layout, {point.x - found.rect.left, point.y - found.rect.top});
+        part = PartAt(found, point);
         return true;
     }
     return false;
-}
-
-INT_PTR PartCode(const WindowBar& bar, INT_PTR part)
-{
-    return part == scroll_part::None ? 0 : (bar.bar == SB_VERT ? VerticalBar : HorizontalBar) * 8 + part;
 }
 
 WORD RequestOf(INT_PTR part)
@@ -113,8 +114,7 @@ public:
             return;
         }
         WindowBar now;
-        const bool onPart = FindBar(window_, bar_.bar, now) && PtInRect(&now.rect, point_) &&
-                            ScrollBarPartAt(now.layout, {point_.x - now.rect.left, point_.y - now.rect.top}) == part_;
+        const bool onPart = FindBar(window_, bar_.bar, now) && PartAt(now, point_) == part_;
         if (Hold(onPart)) Paint();
         if (!onPart) {
             KillTimer(window_, RepeatTimer);
@@ -157,7 +157,7 @@ private:
     bool Hold(bool held)
     {
         if (control_) return ChangeSkinProp(window_, prop::HdIndex, held ? part_ : scroll_part::None);
-        return ChangeSkinProp(window_, prop::ScrollHeld, held ? PartCode(bar_, part_) : 0);
+        return ChangeSkinProp(window_, prop::ScrollHeld, held ? PartCode(bar_.bar, part_) : 0);
     }
 
     void Paint()
@@ -235,11 +235,10 @@ LRESULT OnNcHitTest(WNDPROC previous, HWND window, UINT message, WPARAM wParam, 
     WindowBar bar;
     INT_PTR part = scroll_part::None;
     const POINT point = InWindow(window, {SignedLoWord(lParam), SignedHiWord(lParam)});
-    RECT box{};
+    if (BarAt(window, point, bar, part)) return bar.bar == SB_VERT ? HTVSCROLL : HTHSCROLL;
     // The size box of a sizable window sizes it from its corner, as the system's does.
-    if (FindSizeBox(window, box) && PtInRect(&box, point)) return SizeBoxIsGrip(window) ? HTBOTTOMRIGHT : result;
-    if (!BarAt(window, point, bar, part)) return result;
-    return bar.bar == SB_VERT ? HTVSCROLL : HTHSCROLL;
+    RECT box{};
+    return FindSizeBox(window, box) && PtInRect(&box, point) && SizeBoxIsGrip(window) ? HTBOTTOMRIGHT : result;
 }
 
 LRESULT OnNcButtonDown(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -260,7 +259,7 @@ LRESULT PressScrollBarControl(WNDPROC previous, HWND bar, UINT message, WPARAM w
     WindowBar found;
     FindBar(bar, SB_CTL, found);
     const POINT point{SignedLoWord(lParam), SignedHiWord(lParam)};
-    const INT_PTR part = ScrollBarPartAt(found.layout, point);
+    const INT_PTR part = PartAt(found, point);
     if (part != scroll_part::None) TrackPress(bar, found, part, point);
     return 0;
 }
@@ -274,7 +273,7 @@ LRESULT OnNcMouseMove(WNDPROC previous, HWND window, UINT message, WPARAM wParam
     INT_PTR hot = 0;
     if (message == WM_NCMOUSEMOVE &&
         BarAt(window, InWindow(window, {SignedLoWord(lParam), SignedHiWord(lParam)}), bar, part)) {
-        hot = PartCode(bar, part);
+        hot = PartCode(bar.bar, part);
         TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE | TME_NONCLIENT, window, 0};
         TrackMouseEvent(&leave);
     }

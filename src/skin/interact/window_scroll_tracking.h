@@ -1,7 +1,8 @@
 #pragma once
-// The pointer on the scroll bars the skin draws for a window and on skinned ScrollBar controls: hit testing, the hot part, and the
-// press, tracked as the system tracks its own (the same requests at the same moments, repeats
-// after 200 ms and then every 50 ms, the thumb's track positions).
+// The pointer on the scroll bars the skin draws for a window and on skinned ScrollBar controls:
+// hit testing, the hot part, and the press, tracked as the system tracks its own (the same
+// requests at the same moments, repeats after 200 ms and then every 50 ms, the thumb's track
+// positions).
 #include "skin/core/handler.h"
 
 namespace skin {

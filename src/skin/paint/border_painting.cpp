@@ -7,6 +7,7 @@
 #include "skin/draw/primitives.h"
 #include "skin/paint/paint_handlers.h"
 #include "skin/paint/progress_painters.h"
+#include "skin/paint/window_scroll_bars.h"
 
 namespace skin {
 namespace {
@@ -28,8 +29,8 @@ int GetBorderThickness(HWND window, int& bx, int& by)
     // The scroll bars the skin draws are off the style but take their room all the same.
     const LONG style = GetWindowLongW(window, GWL_STYLE);
     const INT_PTR taken = GetSkinProp(window, prop::ScrollBars);
-    if ((style & WS_VSCROLL) || (taken & 1)) gx -= GetSystemMetrics(SM_CXVSCROLL);
-    if ((style & WS_HSCROLL) || (taken & 2)) gy -= GetSystemMetrics(SM_CYHSCROLL);
+    if ((style & WS_VSCROLL) || (taken & VerticalBar)) gx -= GetSystemMetrics(SM_CXVSCROLL);
+    if ((style & WS_HSCROLL) || (taken & HorizontalBar)) gy -= GetSystemMetrics(SM_CYHSCROLL);
     bx = RoundHalfEven(gx / 2.0);
     by = RoundHalfEven(gy / 2.0);
     return 1;

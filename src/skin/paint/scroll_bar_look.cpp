@@ -62,9 +62,11 @@ void DrawSkinScrollBar(HDC dc, int x, int y, const ScrollBarLayout& layout, INT_
     BitBlt(dc, x, y, w, h, s, 0, 0, SRCCOPY);
 }
 
-void MeasureScrollBar(ScrollBarLayout& layout, const SCROLLBARINFO& info, INT_PTR dragged)
+void MeasureScrollBar(ScrollBarLayout& layout, const SCROLLBARINFO& info, bool enabled, INT_PTR dragged)
 {
     constexpr int MinTrack = 4;
+    layout.firstEnabled = enabled && !(info.rgstate[1] & STATE_SYSTEM_UNAVAILABLE);
+    layout.lastEnabled = enabled && !(info.rgstate[5] & STATE_SYSTEM_UNAVAILABLE);
     const int length = layout.vertical ? layout.height : layout.width;
     const int metric = GetSystemMetrics(SM_CXVSCROLL);
     if (length <= 2 * metric + MinTrack) {

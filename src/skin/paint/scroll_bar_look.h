@@ -27,10 +27,11 @@ struct ScrollBarLayout {
 };
 
 // Arrows and thumb of a bar of the layout's size where the system measures them (GetScrollBarInfo,
-// whose dxyLineButton is the thumb's length): arrows as long as the bar is wide, shorter on a bar
-// too short for two of them and a little track (no thumb then); the thumb where the pointer drags
-// it while dragged holds its start plus one.
-void MeasureScrollBar(ScrollBarLayout& layout, const SCROLLBARINFO& info, INT_PTR dragged);
+// whose dxyLineButton is the thumb's length): each arrow enabled as the system says, and only in
+// an enabled window; arrows as long as the bar is wide, shorter on a bar too short for two of them
+// and a little track (no thumb then); the thumb where the pointer drags it while dragged holds its
+// start plus one.
+void MeasureScrollBar(ScrollBarLayout& layout, const SCROLLBARINFO& info, bool enabled, INT_PTR dragged);
 
 // Draws the bar onto dc at (x, y): the hot part in its hot look, the pressed part pressed.
 void DrawSkinScrollBar(HDC dc, int x, int y, const ScrollBarLayout& layout, INT_PTR hot, INT_PTR pressed,

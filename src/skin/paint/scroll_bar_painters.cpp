@@ -16,9 +16,7 @@ ScrollBarLayout ScrollBarControlLayout(HWND bar)
     layout.vertical = (GetWindowLongW(bar, GWL_STYLE) & SBS_VERT) != 0;
     layout.width = window.right - window.left;
     layout.height = window.bottom - window.top;
-    layout.firstEnabled = !(info.rgstate[1] & STATE_SYSTEM_UNAVAILABLE) && IsWindowEnabled(bar);
-    layout.lastEnabled = !(info.rgstate[5] & STATE_SYSTEM_UNAVAILABLE) && IsWindowEnabled(bar);
-    MeasureScrollBar(layout, info, GetSkinProp(bar, prop::ScrollThumb));
+    MeasureScrollBar(layout, info, IsWindowEnabled(bar) != 0, GetSkinProp(bar, prop::ScrollThumb));
     // Nothing to scroll, or disabled: no thumb.
     if ((info.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_UNAVAILABLE)) || !IsWindowEnabled(bar))
         layout.thumbStart = layout.thumbEnd = 0;

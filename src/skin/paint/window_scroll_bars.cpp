@@ -28,27 +28,34 @@ RECT ClientInWindow(HWND window)
 
 int BarThickness(int bar) { return GetSystemMetrics(bar == SB_VERT ? SM_CXVSCROLL : SM_CYHSCROLL); }
 
+// The system's word on a bar: it measures one whose style bit is off as well.
+SCROLLBARINFO SystemBarInfo(HWND window, int bar)
+{
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    GetScrollBarInfo(window, bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL, &info);
+    return info;
+}
+
 void LayOut(HWND window, WindowBar& found)
 {
     ScrollBarLayout& layout = found.layout;
     layout.vertical = found.bar == SB_VERT;
     layout.width = found.rect.right - found.rect.left;
     layout.height = found.rect.bottom - found.rect.top;
-    SCROLLBARINFO state{};
-    state.cbSize = sizeof state;
-    GetScrollBarInfo(window, layout.vertical ? OBJID_VSCROLL : OBJID_HSCROLL, &state);
-    const bool enabled = IsWindowEnabled(window) != 0;
-    layout.firstEnabled = enabled && !(state.rgstate[1] & STATE_SYSTEM_UNAVAILABLE);
-    layout.lastEnabled = enabled && !(state.rgstate[5] & STATE_SYSTEM_UNAVAILABLE);
-    // The system measures a bar whose style bit is off as well.
-    const bool dragged = layout.vertical == (GetSkinProp(window, prop::ScrollHeld) / 8 == VerticalBar);
-    MeasureScrollBar(layout, state, dragged ? GetSkinProp(window, prop::ScrollThumb) : 0);
+    MeasureScrollBar(layout, SystemBarInfo(window, found.bar), IsWindowEnabled(window) != 0,
+                     DraggedBar(window) == found.bar ? GetSkinProp(window, prop::ScrollThumb) : 0);
 }
 
 INT_PTR PartOf(HWND window, const char* which, int bar)
 {
     const INT_PTR value = GetSkinProp(window, which);
     return value / 8 == BarBit(bar) ? value % 8 : scroll_part::None;
+}
+
+RECT SizeBoxOf(const WindowBar& vertical, const WindowBar& horizontal)
+{
+    return {vertical.rect.left, horizontal.rect.top, vertical.rect.right, horizontal.rect.bottom};
 }
 
 void PaintBars(HWND window, HDC dc)
@@ -62,9 +69,9 @@ void PaintBars(HWND window, HDC dc)
         DrawSkinScrollBar(dc, r.left, r.top, bars[i].layout, PartOf(window, prop::ScrollHot, bars[i].bar),
                           PartOf(window, prop::ScrollHeld, bars[i].bar), ScaleFor(window));
     }
+    if (!shown[0] || !shown[1]) return;
     // The size box between two bars: the track's colour, with a grip where it sizes the window.
-    RECT box{};
-    if (!FindSizeBox(window, box)) return;
+    const RECT box = SizeBoxOf(bars[0], bars[1]);
     FillSolidRect(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, ControlColor);
     if (SizeBoxIsGrip(window)) DrawSizeGrip(dc, box, ScaleFor(window));
 }
@@ -77,9 +84,7 @@ INT_PTR ScrollDigest(HWND window, INT_PTR bars)
     for (int bar : {SB_VERT, SB_HORZ}) {
         SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
         GetScrollInfo(window, bar, &info);
-        SCROLLBARINFO state{};
-        state.cbSize = sizeof state;
-        GetScrollBarInfo(window, bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL, &state);
+        const SCROLLBARINFO state = SystemBarInfo(window, bar);
         for (int value : {info.nMin, info.nMax, static_cast<int>(info.nPage), info.nPos,
                           static_cast<int>(state.rgstate[1]), static_cast<int>(state.rgstate[5])})
             mix(value);
@@ -95,20 +100,21 @@ bool HideUnscrollable(HWND window, INT_PTR bars)
     for (int bar : {SB_VERT, SB_HORZ}) {
         if (!(bars & BarBit(bar))) continue;
         SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
-        SCROLLBARINFO state{};
-        state.cbSize = sizeof state;
-        if (!GetScrollInfo(window, bar, &info) ||
-            !GetScrollBarInfo(window, bar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL, &state))
-            continue;
+        if (!GetScrollInfo(window, bar, &info)) continue;
+        const SCROLLBARINFO state = SystemBarInfo(window, bar);
         const bool scrolls = info.nMin < info.nMax - std::max(static_cast<int>(info.nPage) - 1, 0);
         const bool keptDisabled = (state.rgstate[1] & state.rgstate[5] & STATE_SYSTEM_UNAVAILABLE) != 0;
         if (!scrolls && !keptDisabled) kept &= ~BarBit(bar);
     }
     if (kept == bars) return false;
-    SetSkinProp(window, prop::ScrollBars, kept);
+    DropScrollBars(window, bars & ~kept);
+    return true;
+}
+
+void ChangeFrame(HWND window)
+{
     SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    return true;
 }
 
 }  // namespace
@@ -119,11 +125,26 @@ bool MayHaveScrollBars(HWND window)
     return GetScrollInfo(window, SB_VERT, &info) != 0;
 }
 
+INT_PTR PartCode(int bar, INT_PTR part)
+{
+    return part == scroll_part::None ? 0 : BarBit(bar) * 8 + part;
+}
+
+int DraggedBar(HWND window)
+{
+    if (!GetSkinProp(window, prop::ScrollThumb)) return -1;
+    switch (GetSkinProp(window, prop::ScrollHeld) / 8) {
+    case VerticalBar: return SB_VERT;
+    case HorizontalBar: return SB_HORZ;
+    default: return SB_CTL;
+    }
+}
+
 bool FindSizeBox(HWND window, RECT& box)
 {
     WindowBar vertical, horizontal;
     if (!FindWindowBar(window, SB_VERT, vertical) || !FindWindowBar(window, SB_HORZ, horizontal)) return false;
-    box = {vertical.rect.left, horizontal.rect.top, vertical.rect.right, horizontal.rect.bottom};
+    box = SizeBoxOf(vertical, horizontal);
     return true;
 }
 
@@ -170,10 +191,11 @@ int ThumbValue(HWND window, const WindowBar& bar, int thumbStart)
     return info.nMin + MulDiv(along, range, room);
 }
 
-void SetStyleQuietly(HWND window, LONG style)
+void SetStyleQuietly(HWND window, LONG style, bool frameChanged)
 {
     SetSkinProp(window, prop::ScrollQuiet, 1);
     SetWindowLongW(window, GWL_STYLE, style);
+    if (frameChanged) ChangeFrame(window);
     RemoveSkinProp(window, prop::ScrollQuiet);
 }
 
@@ -193,14 +215,18 @@ void GiveBackScrollBars(HWND window)
     for (const char* name : {prop::ScrollBars, prop::ScrollState, prop::ScrollHot, prop::ScrollHeld, prop::ScrollThumb})
         RemoveSkinProp(window, name);
     if (!bars) return;
-    const LONG style = GetWindowLongW(window, GWL_STYLE);
-    SetSkinProp(window, prop::ScrollQuiet, 1);
-    SetWindowLongW(window, GWL_STYLE, style | ((bars & VerticalBar) ? WS_VSCROLL : 0) |
-                                          ((bars & HorizontalBar) ? WS_HSCROLL : 0));
     // Same room, drawn by the system now.
-    SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    RemoveSkinProp(window, prop::ScrollQuiet);
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    SetStyleQuietly(window, style | ((bars & VerticalBar) ? WS_VSCROLL : 0) | ((bars & HorizontalBar) ? WS_HSCROLL : 0),
+                    true);
+}
+
+void DropScrollBars(HWND window, INT_PTR gone)
+{
+    const INT_PTR bars = GetSkinProp(window, prop::ScrollBars);
+    if (!(bars & gone)) return;
+    SetSkinProp(window, prop::ScrollBars, bars & ~gone);
+    ChangeFrame(window);
 }
 
 void PaintWindowScrollBarsNow(HWND window)

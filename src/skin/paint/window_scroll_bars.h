@@ -25,6 +25,13 @@ struct WindowBar {
 // had a scroll bar has none.
 bool MayHaveScrollBars(HWND window);
 
+// SBHOT and SBHELD name a part of a bar as the bar's bit (VerticalBar, HorizontalBar) times 8 plus
+// the part; 0 for none.
+INT_PTR PartCode(int bar, INT_PTR part);
+// The bar whose thumb the skin is dragging: SB_VERT or SB_HORZ, SB_CTL for a ScrollBar control
+// (which holds no SBHELD), -1 while none is.
+int DraggedBar(HWND window);
+
 // The bar the skin draws for the window, if it draws that one and there is room for it.
 bool FindWindowBar(HWND window, int bar, WindowBar& found);
 
@@ -40,8 +47,12 @@ int ThumbValue(HWND window, const WindowBar& bar, int thumbStart);
 bool TakeScrollBars(HWND window);
 // The bars go back to the system, in place, drawn by it at once.
 void GiveBackScrollBars(HWND window);
-// Changes the style with the window none the wiser.
-void SetStyleQuietly(HWND window, LONG style);
+// The skin stops drawing these bars (VerticalBar, HorizontalBar), as the system hides a bar: the
+// frame is calculated without them.
+void DropScrollBars(HWND window, INT_PTR gone);
+// Changes the style with the window none the wiser, and the frame with it if asked; no bar is
+// taken meanwhile.
+void SetStyleQuietly(HWND window, LONG style, bool frameChanged = false);
 
 void PaintWindowScrollBarsNow(HWND window);
 // After anything that may have changed the scroll information: the bars redrawn if it did, and a
